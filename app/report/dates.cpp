@@ -1,0 +1,190 @@
+#include "dates.h"
+
+#include <stdio.h>
+#include <string.h>
+
+namespace {
+
+const char *const kMonthsGerman[14] = {"n/a ", "Jan.", "Feb.", "März", "Apr.", "Mai ", "Juni",
+                                       "Juli", "Aug.", "Sep.", "Okt.", "Nov.", "Dez.", "n/a "};
+const char *const kMonthsEnglish[14] = {"n/a ", "Jan.", "Feb.", "Mar.", "Apr.", "May ", "June",
+                                        "July", "Aug.", "Sep.", "Oct.", "Nov.", "Dec.", "n/a "};
+const char *const kWeekdaysGerman[8] = {"",         "Sonntag",    "Montag",  "Dienstag",
+                                        "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+const char *const kWeekdaysEnglish[8] = {"",          "Sunday",   "Monday", "Tuesday",
+                                         "Wednesday", "Thursday", "Friday", "Saturday"};
+const char *const kOrdinalSuffixes[4] = {"th", "st", "nd", "rd"};
+// Integer part of 30.6001 * (month + 1), with January and February as months 13 and 14.
+const int kMonthOffsets[13] = {0, 428, 459, 122, 153, 183, 214, 244, 275, 306, 336, 367, 397};
+
+// Copies count characters from position start (counted from 0) of text into field,
+// stopping at the end of the text.
+void CutField(const char *text, int textLength, int start, int count, char *field) {
+    int n = 0;
+    for (int i = start; i < start + count && i < textLength; ++i)
+        field[n++] = text[i];
+    field[n] = '\0';
+}
+
+} // namespace
+
+const char *MonthName(int month, int language) {
+    if (month < 1 || month > 12)
+        month = 13;
+    return language ? kMonthsGerman[month] : kMonthsEnglish[month];
+}
+
+const char *WeekdayName(int weekday, int language) {
+    if (weekday < 1 || weekday > 7)
+        weekday = 0;
+    return language ? kWeekdaysGerman[weekday] : kWeekdaysEnglish[weekday];
+}
+
+int ParseDecimal(const char *text) {
+    const char *p = text;
+    bool negative = false;
+    while (*p == ' ')
+        ++p;
+    if (*p == '+') {
+        ++p;
+    } else if (*p == '-') {
+        negative = true;
+        ++p;
+    }
+    while (*p == '0')
+        ++p;
+    // Unsigned accumulation: an absurdly long digit run wraps instead of overflowing.
+    unsigned value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        value = value * 10u + static_cast<unsigned>(*p - '0');
+    return static_cast<int>(negative ? 0u - value : value);
+}
+
+bool IsGregorian(int year, int month, int day) {
+    return year > 1582 || (year == 1582 && month > 10) || (year == 1582 && month == 10 && day > 14);
+}
+
+int DayNumber(int year, int month, int day) {
+    int y = (month == 1 || month == 2) ? year - 1 : year;
+    int k;
+    if (IsGregorian(year, month, day))
+        k = y / 400 - y / 100 + y / 4;
+    else if (y < 0)
+        k = (y + 1) / 4 - 3;
+    else
+        k = y / 4 - 2;
+    int offset = (month >= 1 && month <= 12) ? kMonthOffsets[month] : 0;
+    return day + k + offset + 365 * y - 679004;
+}
+
+int WeekdayOf(int day, int month, int year) {
+    int daysInMonth;
+    switch (month) {
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
+        daysInMonth = 31;
+        break;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        daysInMonth = 30;
+        break;
+    case 2:
+        daysInMonth = (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 29 : 28;
+        break;
+    default:
+        return 0;
+    }
+    if (year < 1583 || year > 9999 || day < 1 || day > daysInMonth)
+        return 0;
+    int r = (DayNumber(year, month, day) + 3) % 7;
+    if (r < 0)
+        r += 7;
+    return r + 1;
+}
+
+int OrdinalSuffixIndex(int day) {
+    int r = day % 100;
+    if (r >= 10 && r <= 20)
+        return 0;
+    switch (r % 10) {
+    case 1:
+        return 1;
+    case 2:
+        return 2;
+    case 3:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+void AppendDateDecoration(const char *dateText, DateLayout layout, const char *arrow,
+                          const CalendarDate &today, int language, ReportText *report) {
+    int textLength = static_cast<int>(strlen(dateText));
+    char dayField[8], monthField[8], yearField[8];
+    bool twoDigitYear = false;
+    switch (layout) {
+    case kLayoutYearMonthDay:
+        CutField(dateText, textLength, 5, 2, monthField);
+        CutField(dateText, textLength, 8, 2, dayField);
+        CutField(dateText, textLength, 0, 4, yearField);
+        break;
+    case kLayoutMonthDayYearLong:
+        CutField(dateText, textLength, 0, 2, monthField);
+        CutField(dateText, textLength, 3, 2, dayField);
+        CutField(dateText, textLength, 6, 4, yearField);
+        break;
+    case kLayoutMonthDayYearShort:
+    default:
+        CutField(dateText, textLength, 0, 2, monthField);
+        CutField(dateText, textLength, 3, 2, dayField);
+        CutField(dateText, textLength, 6, 2, yearField);
+        twoDigitYear = true;
+        break;
+    }
+    int day = ParseDecimal(dayField);
+    int month = ParseDecimal(monthField);
+    int year = ParseDecimal(yearField);
+    if (month < 1 || month > 12)
+        month = 13;
+    if (twoDigitYear) {
+        year += 1900;
+        if (year < 1980)
+            year += 100;
+    }
+
+    char line[128];
+    if (language)
+        snprintf(line, sizeof line, "%02d. %s %4d", day, MonthName(month, 1), year);
+    else
+        snprintf(line, sizeof line, "%s %2d%s %4d", MonthName(month, 0), day,
+                 kOrdinalSuffixes[OrdinalSuffixIndex(day)], year);
+    ReportAppend(report, arrow);
+    ReportAppend(report, line);
+
+    int weekday = WeekdayOf(day, month, year);
+    if (weekday == 0)
+        return;
+    const char *weekdayName = WeekdayName(weekday, language);
+    snprintf(line, sizeof line, "  [%s] ", weekdayName);
+    ReportAppend(report, line);
+    ReportAppendBlanks(report, 11 - static_cast<int>(strlen(weekdayName)));
+
+    int age = DayNumber(today.year, today.month, today.day) - DayNumber(year, month, day);
+    if (age < 0) {
+        ReportAppend(report, language ? "(Zurück in die Zukunft?) " : "(Back to the Future?) ");
+        return;
+    }
+    if (language)
+        snprintf(line, sizeof line, "(vor %d Tag%s", age, age == 1 ? ") " : "en) ");
+    else
+        snprintf(line, sizeof line, "(%d Day%s", age, age == 1 ? " ago) " : "s ago) ");
+    ReportAppend(report, line);
+}

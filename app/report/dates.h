@@ -1,0 +1,37 @@
+// Firmware date decoration and the calendar arithmetic beneath it (Modified Julian Day,
+// Gregorian from 15 October 1582, Julian before). Pure code without <windows.h>.
+#ifndef FIRMLOOK_DATES_H
+#define FIRMLOOK_DATES_H
+
+#include "report_text.h"
+
+struct CalendarDate {
+    int year;
+    int month;
+    int day;
+};
+
+// How the day, month and year fields lie in a date text.
+enum DateLayout {
+    kLayoutMonthDayYearShort, // "MM/DD/YY"
+    kLayoutYearMonthDay,      // "YYYY-MM-DD"
+    kLayoutMonthDayYearLong   // "MM/DD/YYYY"
+};
+
+// Appends arrow, formatted date, weekday and age of dateText relative to today.
+// language: 1 = German, 0 = English.
+void AppendDateDecoration(const char *dateText, DateLayout layout, const char *arrow,
+                          const CalendarDate &today, int language, ReportText *report);
+
+int ParseDecimal(const char *text);
+int DayNumber(int year, int month, int day);
+bool IsGregorian(int year, int month, int day);
+// 1 = Sunday .. 7 = Saturday; 0 for an invalid or out-of-range date.
+int WeekdayOf(int day, int month, int year);
+// Index into "th", "st", "nd", "rd".
+int OrdinalSuffixIndex(int day);
+
+const char *MonthName(int month, int language); // month outside 1..12 gives "n/a "
+const char *WeekdayName(int weekday, int language);
+
+#endif

@@ -1,0 +1,123 @@
+// The report builder: reads the option check boxes, gathers the firmware values from the
+// registry and puts the finished report into the report window.
+#include <windows.h>
+#include <string.h>
+
+#include "../resources/resource.h"
+#include "../shell/shell.h"
+#include "../sysinfo/sysinfo.h"
+#include "firmware_text.h"
+#include "report.h"
+
+namespace {
+
+const char kFirmwareKey[] = "HARDWARE\\DESCRIPTION\\SYSTEM";
+
+typedef BOOL(WINAPI *IsWow64ProcessFunction)(HANDLE, PBOOL);
+
+BOOL RunsUnderWow64() {
+    BOOL flag = FALSE;
+    IsWow64ProcessFunction isWow64Process = reinterpret_cast<IsWow64ProcessFunction>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
+    if (isWow64Process != NULL)
+        isWow64Process(GetCurrentProcess(), &flag);
+    return flag;
+}
+
+// One registry value: a size query, then a read only below the size limit. The buffer is
+// zeroed first, so whatever was read is NUL-terminated even when the value itself is not.
+void ReadRegistryValue(HKEY key, const char *name, RegistryValue *value) {
+    memset(value, 0, sizeof *value);
+    DWORD type = 0;
+    DWORD size = 0;
+    RegQueryValueExA(key, name, NULL, &type, NULL, &size);
+    if (size >= kValueSizeLimit) {
+        value->state = kValueOversized;
+        return;
+    }
+    DWORD readSize = size;
+    if (RegQueryValueExA(key, name, NULL, &type, reinterpret_cast<BYTE *>(value->data),
+                         &readSize) == ERROR_SUCCESS &&
+        readSize < kValueSizeLimit) {
+        value->state = kValueRead;
+        value->size = readSize;
+    } else {
+        memset(value->data, 0, sizeof value->data);
+    }
+}
+
+void BuildFirmwareReport(int romDates, int noNotes, int oldMethod, ReportText *report) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    CalendarDate today = {now.wYear, now.wMonth, now.wDay};
+    ReportReset(report);
+    if (RunsUnderWow64())
+        AppendWow64Warning(report, g_languageFlag);
+    AppendRegistryHeading(report, g_languageFlag);
+
+    static RegistryValue value; // 1 kB scratch, reused for one value at a time
+    HKEY key;
+    bool keyOpen =
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFirmwareKey, 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (keyOpen) {
+        const SingleValue singles[3] = {kIdentifier, kSystemBiosDate, kVideoBiosDate};
+        for (int i = 0; i < 3; ++i) {
+            ReadRegistryValue(key, SingleValueName(singles[i]), &value);
+            AppendSingleValue(report, singles[i], &value, today, g_languageFlag);
+        }
+    } else {
+        AppendRegistryKeyError(report, g_languageFlag);
+    }
+
+    if (romDates)
+        ProbeRom(oldMethod, today, report);
+    else if (!noNotes)
+        AppendNotesText(report, g_languageFlag);
+
+    if (keyOpen) {
+        const StringList lists[2] = {kSystemBiosVersion, kVideoBiosVersion};
+        for (int i = 0; i < 2; ++i) {
+            ReadRegistryValue(key, StringListName(lists[i]), &value);
+            AppendStringList(report, lists[i], &value);
+        }
+        RegCloseKey(key);
+    }
+    ReportAppend(report, "\r\n");
+}
+
+int StockFontFor(int fontIndex) {
+    switch (fontIndex) {
+    case 1:
+        return ANSI_FIXED_FONT;
+    case 2:
+        return DEFAULT_GUI_FONT;
+    case 3:
+        return SYSTEM_FIXED_FONT;
+    default:
+        return SYSTEM_FONT;
+    }
+}
+
+} // namespace
+
+void BuildReport(HWND dialog) {
+    int systemMode = IsButtonChecked(dialog, IDC_RAMINFO);
+    int romDates = IsButtonChecked(dialog, IDC_ROMDATES);
+    int noNotes = IsButtonChecked(dialog, IDC_NONOTES);
+    int dumpMode = IsButtonChecked(dialog, IDC_HEXDUMP);
+    int oldMethod = IsButtonChecked(dialog, IDC_OLDMETHOD);
+
+    static ReportText report; // 32.5 kB; lives for one rebuild at a time
+    ReportReset(&report);
+    if (!systemMode && !dumpMode)
+        BuildFirmwareReport(romDates, noNotes, oldMethod, &report);
+    if (dumpMode)
+        DumpRom(dialog, oldMethod, &report);
+    if (systemMode)
+        BuildSystemSection(&report, g_languageFlag);
+    ReportAppend(&report, "\r\n");
+
+    HGDIOBJ font = GetStockObject(StockFontFor(g_reportFontIndex));
+    SendDlgItemMessageA(dialog, IDC_REPORT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SetDlgItemTextA(dialog, IDC_REPORT, report.text);
+}

@@ -1,0 +1,20 @@
+// The report builder and the firmware report's calls into the DOS subprogram.
+#ifndef FIRMLOOK_REPORT_H
+#define FIRMLOOK_REPORT_H
+
+#include <windows.h>
+
+#include "dates.h"
+#include "report_text.h"
+
+// Rebuilds the report from the option check boxes and puts it into the report window.
+void BuildReport(HWND dialog);
+
+// Starts the DOS subprogram and returns when it has ended (or after the fallback sleep).
+void RunDosProgram(const char *commandLine, int oldMethod);
+// Appends the system and video BIOS dates read from ROM by the DOS subprogram.
+void ProbeRom(int oldMethod, const CalendarDate &today, ReportText *report);
+// Restarts the report text with the ROM hex dump chosen by the number boxes.
+void DumpRom(HWND dialog, int oldMethod, ReportText *report);
+
+#endif

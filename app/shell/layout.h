@@ -1,0 +1,33 @@
+// Window layout arithmetic of the main dialog. Pure code without <windows.h>.
+#ifndef FIRMLOOK_LAYOUT_H
+#define FIRMLOOK_LAYOUT_H
+
+struct TrackSize {
+    int width;
+    int height;
+};
+
+// The dialog may not be dragged narrower than 95% or lower than 60% of its start size.
+TrackSize MinimumTrackSize(int outerWidth, int outerHeight);
+
+// Bottom row of buttons for a client area of the given height.
+int ButtonRowY(int clientHeight, int buttonHeight);
+// x of a bottom-row button whose factor is k (15, 33, ... in steps of 18).
+int ButtonX(int clientWidth, int k, int buttonWidth);
+
+struct ButtonPlace {
+    int id;
+    int k;
+};
+enum { kRightButtonCount = 6 };
+// The right-aligned bottom buttons, in the order they are moved.
+extern const ButtonPlace kRightButtons[kRightButtonCount];
+
+enum { kCloseButtonX = 12, kReportWidthMargin = 26, kReportHeightButtons = 7 };
+
+// One axis of centring: origin and extent of the reference window, extent of the window,
+// extent of the screen. Left or above the origin gives 0; past the far edge, the window
+// is moved back to end there.
+int CentredCoordinate(int referenceOrigin, int referenceExtent, int extent, int screenExtent);
+
+#endif

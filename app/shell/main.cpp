@@ -1,0 +1,205 @@
+// Process entry and the main dialog's procedure: layout, size limits, colours, the
+// layout timer and the command table.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "../output/print.h"
+#include "../report/report.h"
+#include "../resources/resource.h"
+#include "layout.h"
+#include "record_sizes.h"
+#include "shell.h"
+#include "shell_texts.h"
+
+HINSTANCE g_instance;
+HWND g_mainDialog;
+int g_languageFlag = 1;
+int g_reportFontIndex = 1;
+DWORD g_programStartSecond;
+
+namespace {
+
+const UINT_PTR kLayoutTimer = 1;
+const UINT kLayoutDelayMs = 250;
+
+HBRUSH g_greenBrush;
+HBRUSH g_blueBrush;
+int g_colourMode;
+int g_resizeCount;
+TrackSize g_minimumTrack = {0, 0};
+
+void CloseMainDialog(HWND dialog) {
+    RemoveTooltips();
+    EndDialog(dialog, 0);
+}
+
+void RestartLayoutTimer(HWND dialog) {
+    KillTimer(dialog, kLayoutTimer);
+    SetTimer(dialog, kLayoutTimer, kLayoutDelayMs, NULL);
+}
+
+void MoveControl(HWND dialog, int id, int x, int y) {
+    SetWindowPos(GetDlgItem(dialog, id), NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void LayOut(HWND dialog, int width, int height) {
+    ++g_resizeCount;
+    KillTimer(dialog, kLayoutTimer);
+    // All seven bottom buttons have the size of the About button.
+    RECT button = {0, 0, 0, 0};
+    GetClientRect(GetDlgItem(dialog, IDC_ABOUT), &button);
+    int buttonWidth = button.right - button.left;
+    int buttonHeight = button.bottom - button.top;
+    int rowY = ButtonRowY(height, buttonHeight);
+    for (int i = 0; i < kRightButtonCount; ++i)
+        MoveControl(dialog, kRightButtons[i].id, ButtonX(width, kRightButtons[i].k, buttonWidth),
+                    rowY);
+    MoveControl(dialog, IDC_CLOSE, kCloseButtonX, rowY);
+    SetWindowPos(GetDlgItem(dialog, IDC_REPORT), NULL, 0, 0, width - kReportWidthMargin,
+                 height - kReportHeightButtons * buttonHeight, SWP_NOMOVE | SWP_NOZORDER);
+    SetTimer(dialog, kLayoutTimer, kLayoutDelayMs, NULL);
+}
+
+void OnLayoutTimer(HWND dialog) {
+    KillTimer(dialog, kLayoutTimer);
+    if (g_resizeCount != 0) {
+        // Resizing has been quiet for a while: one repaint, no rebuild.
+        g_resizeCount = 0;
+        InvalidateRect(dialog, NULL, FALSE);
+    } else {
+        BuildReport(dialog);
+    }
+}
+
+void OnInitDialog(HWND dialog) {
+    g_mainDialog = dialog;
+    SetupDialog(dialog);
+    RECT outer;
+    GetWindowRect(dialog, &outer);
+    g_minimumTrack = MinimumTrackSize(outer.right - outer.left, outer.bottom - outer.top);
+    InstallTooltips();
+    BuildReport(dialog);
+}
+
+void OnCommand(HWND dialog, int id, int notification) {
+    switch (id) {
+    case IDC_CLOSE:
+    case IDC_CANCEL:
+        CloseMainDialog(dialog);
+        return;
+    case IDC_LANGUAGE:
+        g_languageFlag = 1 - g_languageFlag;
+        ApplyCaptions(dialog);
+        break;
+    case IDC_FONT:
+        if (++g_reportFontIndex > 3)
+            g_reportFontIndex = 0;
+        break;
+    case IDC_ABOUT:
+        ShowAboutBox(dialog);
+        return;
+    case IDC_PRINT:
+        PrintReport(dialog, GetDlgItem(dialog, IDC_REPORT), "Firmlook");
+        return;
+    case IDC_REFRESH:
+        break;
+    case IDC_COLOUR:
+        g_colourMode = 1 - g_colourMode;
+        InvalidateRect(dialog, NULL, TRUE);
+        return;
+    case IDC_WWW:
+        ShellExecuteA(dialog, NULL, DownloadPage(g_languageFlag), NULL, NULL, SW_SHOW);
+        return;
+    case IDC_RAMINFO:
+    case IDC_ROMDATES:
+    case IDC_HEXDUMP:
+    case IDC_OLDMETHOD:
+        break;
+    case IDC_NONOTES:
+        SaveShowNoInfo(dialog);
+        break;
+    case IDC_SEGMENT:
+    case IDC_OFFSET:
+    case IDC_STEP:
+        // A burst of typing or spin clicks ends in one rebuild.
+        if (notification == EN_CHANGE)
+            RestartLayoutTimer(dialog);
+        return;
+    default:
+        return;
+    }
+    BuildReport(dialog);
+}
+
+} // namespace
+
+int IsButtonChecked(HWND dialog, int controlId) {
+    return SendMessageA(GetDlgItem(dialog, controlId), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return TRUE;
+    case WM_SIZE:
+        LayOut(dialog, LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
+    case WM_TIMER:
+        if (wParam == kLayoutTimer)
+            OnLayoutTimer(dialog);
+        return FALSE;
+    case WM_GETMINMAXINFO: {
+        MINMAXINFO *info = reinterpret_cast<MINMAXINFO *>(lParam);
+        info->ptMinTrackSize.x = g_minimumTrack.width;
+        info->ptMinTrackSize.y = g_minimumTrack.height;
+        info->ptMaxTrackSize.x = 2 * GetSystemMetrics(SM_CXSCREEN);
+        info->ptMaxTrackSize.y = GetSystemMetrics(SM_CYSCREEN);
+        return FALSE;
+    }
+    case WM_COMMAND:
+        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        return FALSE;
+    case WM_SYSCOMMAND:
+        if (wParam == IDM_ABOUT)
+            ShowAboutBox(dialog);
+        else if (wParam == IDM_PRINT)
+            PrintReport(dialog, GetDlgItem(dialog, IDC_REPORT), "Firmlook");
+        return FALSE;
+    case WM_NOTIFY:
+        SupplyTooltipText(reinterpret_cast<NMHDR *>(lParam));
+        return FALSE;
+    case WM_CLOSE:
+        CloseMainDialog(dialog);
+        return FALSE;
+    case WM_CTLCOLORDLG:
+        return g_colourMode ? reinterpret_cast<INT_PTR>(g_greenBrush) : FALSE;
+    case WM_CTLCOLOREDIT:
+        if (!g_colourMode)
+            return FALSE;
+        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(230, 230, 230));
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(g_blueBrush);
+    case WM_CTLCOLORSTATIC:
+        if (!g_colourMode)
+            return FALSE;
+        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(250, 10, 10));
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(g_greenBrush);
+    default:
+        return FALSE;
+    }
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    g_instance = instance;
+    InitCommonControls();
+    g_programStartSecond = GetTickCount() / 1000;
+    g_greenBrush = CreateSolidBrush(RGB(180, 250, 120));
+    g_blueBrush = CreateSolidBrush(RGB(70, 70, 200));
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), NULL, MainDialogProc, 0);
+    DeleteObject(g_greenBrush);
+    DeleteObject(g_blueBrush);
+    return 0;
+}
