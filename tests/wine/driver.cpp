@@ -1,0 +1,186 @@
+#include "driver.h"
+
+#include <chrono>
+#include <vector>
+
+namespace {
+
+const char kFirmwareKey[] = "HARDWARE\\DESCRIPTION\\System";
+const char kSettingsKey[] = "Software\\Tolvo\\Firmlook";
+const char *const kFirmwareValues[] = {"Identifier", "SystemBiosDate", "VideoBiosDate",
+                                       "SystemBiosVersion", "VideoBiosVersion"};
+
+std::string ProgramPath() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(NULL, path, sizeof path);
+    std::string folder(path);
+    folder.resize(folder.find_last_of('\\') + 1);
+    return folder + "Firmlook.exe";
+}
+
+std::string FreshFolder() {
+    char base[MAX_PATH], folder[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    GetTempFileNameA(base, "flk", 0, folder);
+    DeleteFileA(folder);
+    CreateDirectoryA(folder, NULL);
+    return folder;
+}
+
+struct FindContext {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM value) {
+    FindContext *context = reinterpret_cast<FindContext *>(value);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char title[64] = "";
+    GetWindowTextA(window, title, sizeof title);
+    if (processId == context->processId && std::string(title) == " Firmlook") {
+        context->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+void SetFirmwareValue(const char *name, DWORD type, const std::string &bytes) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFirmwareKey, 0, NULL, REG_OPTION_VOLATILE,
+                        KEY_ALL_ACCESS, NULL, &key, NULL) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE *>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+}
+
+void SetFirmwareString(const char *name, const std::string &text) {
+    SetFirmwareValue(name, REG_SZ, std::string(text.c_str(), text.size() + 1));
+}
+
+void DeleteFirmwareValue(const char *name) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFirmwareKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(key, name);
+    RegCloseKey(key);
+}
+
+void ClearFirmwareValues() {
+    for (const char *name : kFirmwareValues)
+        DeleteFirmwareValue(name);
+}
+
+void DeleteSettings() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Tolvo");
+}
+
+void SetShowNoInfo(DWORD type, const std::string &bytes) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key,
+                        NULL) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, "ShowNoInfo", 0, type, reinterpret_cast<const BYTE *>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+}
+
+int ReadShowNoInfo() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return -1;
+    DWORD value = 0, type = 0, size = sizeof value;
+    LONG rc =
+        RegQueryValueExA(key, "ShowNoInfo", NULL, &type, reinterpret_cast<BYTE *>(&value), &size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS || type != REG_DWORD || size != 4)
+        return -1;
+    return static_cast<int>(value);
+}
+
+long DaysSinceEpochToday() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return DaysSinceEpoch(now.wYear, now.wMonth, now.wDay);
+}
+
+long DaysSinceEpoch(int year, unsigned month, unsigned day) {
+    using namespace std::chrono;
+    return static_cast<long>(
+        sys_days(std::chrono::year(year) / std::chrono::month(month) / std::chrono::day(day))
+            .time_since_epoch()
+            .count());
+}
+
+Firmlook::~Firmlook() {
+    if (process_.hProcess != NULL) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.hProcess, 99);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+}
+
+bool Firmlook::Start(const std::string &workingFolder) {
+    std::string folder = workingFolder.empty() ? FreshFolder() : workingFolder;
+    std::string commandLine = "\"" + ProgramPath() + "\"";
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, folder.c_str(), &startup,
+                        &process_))
+        return false;
+    WaitForInputIdle(process_.hProcess, 10000);
+    FindContext context = {process_.dwProcessId, NULL};
+    bool shown = WaitFor(
+        [&] {
+            context.found = NULL;
+            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&context));
+            return context.found != NULL && IsWindowVisible(context.found);
+        },
+        15000);
+    dialog_ = context.found;
+    // The number boxes' start values arm the 250 ms layout timer; let it fire first.
+    Sleep(500);
+    return shown;
+}
+
+std::string Firmlook::Text(int id) const {
+    std::vector<char> buffer(40000, '\0');
+    LRESULT length =
+        SendMessageA(Item(id), WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::string(buffer.data(), length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::string Firmlook::Report() const {
+    return Text(1000);
+}
+
+void Firmlook::Click(int id) const {
+    SendMessageA(Item(id), BM_CLICK, 0, 0);
+}
+
+int Firmlook::Checked(int id) const {
+    return static_cast<int>(SendMessageA(Item(id), BM_GETCHECK, 0, 0));
+}
+
+bool Firmlook::WaitForExit(DWORD milliseconds, DWORD *exitCode) {
+    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0)
+        return false;
+    GetExitCodeProcess(process_.hProcess, exitCode);
+    return true;
+}
+
+RECT Firmlook::ChildRect(int id) const {
+    RECT rect = {};
+    GetWindowRect(Item(id), &rect);
+    MapWindowPoints(NULL, dialog_, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}

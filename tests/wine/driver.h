@@ -1,0 +1,66 @@
+// Drives a running Firmlook.exe from a second process under the same Wine prefix: seeds the
+// registry, starts the program, finds its dialog, reads the report and clicks controls.
+#ifndef FIRMLOOK_TEST_DRIVER_H
+#define FIRMLOOK_TEST_DRIVER_H
+
+#include <windows.h>
+
+#include <string>
+
+// Values under HKLM\HARDWARE\DESCRIPTION\System. They are volatile in Wine, so every test
+// seeds them itself right before it starts the program.
+void SetFirmwareValue(const char *name, DWORD type, const std::string &bytes);
+void SetFirmwareString(const char *name, const std::string &text); // REG_SZ with its NUL
+void DeleteFirmwareValue(const char *name);
+void ClearFirmwareValues();
+
+// The stored setting under HKCU\Software\Tolvo\Firmlook.
+void DeleteSettings();
+void SetShowNoInfo(DWORD type, const std::string &bytes);
+// -1 when the value is missing or not a 4-byte REG_DWORD.
+int ReadShowNoInfo();
+
+// Today's date from the test's own clock, as days since 1970-01-01 (independent of the
+// program's calendar code).
+long DaysSinceEpochToday();
+long DaysSinceEpoch(int year, unsigned month, unsigned day);
+
+class Firmlook {
+  public:
+    Firmlook() = default;
+    ~Firmlook();
+    Firmlook(const Firmlook &) = delete;
+    Firmlook &operator=(const Firmlook &) = delete;
+
+    // Starts the program with the given working folder (empty: a fresh temporary one) and
+    // waits until its dialog is shown and the start-up timer has fired.
+    bool Start(const std::string &workingFolder = "");
+    HWND dialog() const { return dialog_; }
+    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+    std::string Report() const;
+    std::string Text(int id) const;
+    // BM_CLICK on a control; returns once the program has handled the click.
+    void Click(int id) const;
+    int Checked(int id) const;
+    // Waits for the process to end; true with its exit code when it did in time.
+    bool WaitForExit(DWORD milliseconds, DWORD *exitCode);
+    // Rectangle of a control in the dialog's client coordinates.
+    RECT ChildRect(int id) const;
+
+  private:
+    PROCESS_INFORMATION process_ = {};
+    HWND dialog_ = NULL;
+};
+
+// Polls until condition() holds or the time is up.
+template <typename Condition> bool WaitFor(Condition condition, DWORD milliseconds = 5000) {
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > milliseconds)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+#endif

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs a Windows test program of the x86_64 build under Wine on a private Xvfb display.
+# usage: run-under-wine.sh BUILD_DIR LOCALE PROGRAM [ARGS...]
+# The Wine prefix lives in BUILD_DIR/wineprefix and is created on first use. One wineserver
+# is kept up for the whole run, because the firmware values the tests seed under
+# HKLM\HARDWARE are volatile and vanish when it exits.
+set -u
+build=$(cd "$1" && pwd); locale=$2; program=$3; shift 3
+
+export WINEPREFIX=$build/wineprefix WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=" WINE=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+
+# A display number that no other X server on this machine uses.
+display=$(( 100 + $$ % 400 ))
+while [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
+Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >"$build/xvfb.log" 2>&1 &
+xvfb=$!
+cleanup() {
+  WINEPREFIX=$WINEPREFIX $wineserver -k >/dev/null 2>&1
+  kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -S /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+[ -S /tmp/.X11-unix/X$display ] || { echo "Xvfb did not start"; cat "$build/xvfb.log"; exit 1; }
+export DISPLAY=:$display
+
+# The prefix is made once per build folder, under a lock in case two runs start together.
+(
+  flock 9
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating Wine prefix $WINEPREFIX"
+    timeout 300 $WINE wineboot -i >"$build/wineboot.log" 2>&1
+    $wineserver -w
+  fi
+) 9>"$build/wineprefix.lock"
+
+$wineserver -p >/dev/null 2>&1
+cd "$build" || exit 1
+LC_ALL=$locale timeout 800 $WINE "$program" "$@"
