@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Static checks of the 32-bit deliverables, which cannot run on this machine's kernel:
+# machine type, subsystem, imported DLLs, resources and the Windows-1252 texts.
+# usage: check-deliverables.sh BUILD_DIR EXPECTED_DIR
+set -u
+build=$1; expected=$2
+exe=$build/Firmlook.exe
+objdump=i686-w64-mingw32-objdump
+windres=i686-w64-mingw32-windres
+passed=0; failed=0
+check() { # check NAME COMMAND...
+  local name=$1; shift
+  if "$@"; then passed=$((passed + 1)); echo "ok   $name"
+  else failed=$((failed + 1)); echo "FAIL $name"; fi
+}
+work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
+
+$objdump -f "$exe" > "$work/header" 2>&1
+$objdump -p "$exe" > "$work/private" 2>&1
+$windres -J coff -i "$exe" -O rc -o "$work/resources.rc" 2>"$work/windres.log"
+
+check "Firmlook.exe is a PE32 file for i386" grep -q 'file format pei-i386' "$work/header"
+check "Firmlook.exe uses the Windows GUI subsystem" grep -q 'Subsystem[[:space:]]*00000002' "$work/private"
+
+allowed='^(kernel32|user32|gdi32|advapi32|comctl32|comdlg32|shell32|msvcrt)\.dll$'
+imports=$(sed -n 's/.*DLL Name: //p' "$work/private" | tr 'A-Z' 'a-z')
+unexpected=$(printf '%s\n' "$imports" | grep -v -E "$allowed")
+check "Firmlook.exe imports only the platform's DLLs ($(echo $imports))" test -z "$unexpected"
+check "Firmlook.exe imports kernel32, user32 and comctl32" \
+  bash -c "printf '%s\n' '$imports' | grep -qx kernel32.dll && printf '%s\n' '$imports' | grep -qx user32.dll && printf '%s\n' '$imports' | grep -qx comctl32.dll"
+
+sed -n '/^100 DIALOGEX/,/^END/p' "$work/resources.rc" > "$work/dialog.rc"
+check "dialog template 100 is exactly as specified" diff -u "$expected/expected-dialog.rc" "$work/dialog.rc"
+check "icon group 101 holds one 48 x 48 image of 24 bits" \
+  bash -c "sed -n '/^101 14/,/^END/p' '$work/resources.rc' | grep -q 'Has 1 elements' &&
+           sed -n '/^101 14/,/^END/p' '$work/resources.rc' | grep -q '\"\\\\060\\\\060\\\\000\\\\000\", 1, 24,'"
+check "version block names Firmlook" grep -q 'VALUE "FileDescription", "Firmlook"' "$work/resources.rc"
+manifest=$(sed -n '/RT_MANIFEST/,/^END/p' "$work/resources.rc")
+for needle in 'name=""Tolvo.Firmlook""' '<description>Firmlook</description>' \
+              'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""' \
+              'level=""asInvoker""' '>true</dpiAware>'; do
+  check "manifest holds $needle" grep -qF "$needle" <<<"$manifest"
+done
+
+# German texts are single Windows-1252 bytes in the binary, never UTF-8 sequences.
+check "German texts are Windows-1252 (0xDC 'ber Firmlook...')" \
+  bash -c "LC_ALL=C grep -qa $'\xDCber Firmlook...' '$exe'"
+check "German texts are Windows-1252 (verf 0xFC gbar)" bash -c "LC_ALL=C grep -qa $'verf\xFCgbar' '$exe'"
+check "no UTF-8 umlauts in Firmlook.exe" bash -c "! LC_ALL=C grep -qa -E $'\xC3[\x84\x96\x9C\xA4\xB6\xBC\x9F]' '$exe'"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what building and testing Firmlook needs on Debian 12, if it is missing.
+set -eu
+packages=(cmake make g++ libgtest-dev googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64
+          binutils-mingw-w64-i686 wine64 xvfb xauth x11-utils imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
