@@ -159,6 +159,20 @@ TEST_F(FirmwareReport, ValuesOfFiveHundredBytesOrMoreAreLeftOut) {
                                 "\r\n American Megatrends - 5000C         \r\n\r\n");
 }
 
+TEST_F(FirmwareReport, UnreadableRegistryKeyShowsTheErrorLine) {
+    // Without the key there are no values and no version lists; the notes text still follows.
+    // The seeding of the next test creates the key again.
+    ASSERT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System"), ERROR_SUCCESS);
+    Firmlook app;
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(app.Report(), std::string(kRegistryHeadEnglish) +
+                                "\r\n Error: Unable to read Registrypath! " + kNotesEnglish +
+                                "\r\n\r\n");
+    app.Click(kNoNotes);
+    EXPECT_EQ(app.Report(), std::string(kRegistryHeadEnglish) +
+                                "\r\n Error: Unable to read Registrypath! \r\n\r\n");
+}
+
 TEST_F(FirmwareReport, RefreshRereadsTheRegistry) {
     Firmlook app;
     ASSERT_TRUE(app.Start());
