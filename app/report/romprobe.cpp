@@ -1,10 +1,89 @@
-// The ROM date probe and the ROM hex dump through the DOS subprogram.
-#include "report.h"
+// The ROM date probe and the ROM hex dump through the DOS subprogram, and its launcher.
+#include <windows.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
 
-void ProbeRom(int, const CalendarDate &, ReportText *) {
-    // No ROM lines yet.
+#include "../resources/resource.h"
+#include "../shell/shell.h"
+#include "report.h"
+#include "rom_text.h"
+
+namespace {
+
+// How often the WinExec fallback has run: the first start gets a longer head start.
+int g_fallbackStarts;
+
+} // namespace
+
+void RunDosProgram(const char *commandLine, int oldMethod) {
+    if (oldMethod) {
+        system(commandLine);
+        return;
+    }
+    OSVERSIONINFOA version;
+    memset(&version, 0, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    if (version.dwMajorVersion >= 5) {
+        char line[256]; // CreateProcessA may write into its command line
+        lstrcpynA(line, commandLine, sizeof line);
+        STARTUPINFOA startup;
+        memset(&startup, 0, sizeof startup);
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process;
+        if (CreateProcessA(NULL, line, NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL, &startup,
+                           &process)) {
+            WaitForSingleObject(process.hProcess, INFINITE);
+            CloseHandle(process.hProcess);
+            CloseHandle(process.hThread);
+            return;
+        }
+    }
+    // Old Windows, or the process could not be created: start it and give it time to finish.
+    WinExec(commandLine, SW_HIDE);
+    if (g_fallbackStarts == 0) {
+        g_fallbackStarts = 1;
+        Sleep(900);
+    } else {
+        Sleep(350);
+    }
 }
 
-void DumpRom(HWND, int, ReportText *report) {
-    ReportReset(report);
+void ProbeRom(int oldMethod, const CalendarDate &today, ReportText *report) {
+    RunDosProgram(kProbeCommand, oldMethod);
+    FILE *file = fopen(kProbeFile, "rb");
+    if (file == NULL)
+        return;
+    RomRecord record;
+    RomRecordClear(&record);
+    int byte;
+    while ((byte = fgetc(file)) != EOF)
+        RomRecordStore(&record, byte);
+    fclose(file);
+    remove(kProbeFile);
+    AppendRomDateLines(&record, today, g_languageFlag, report);
+}
+
+void DumpRom(HWND dialog, int oldMethod, ReportText *report) {
+    // An empty box reads as 0.
+    UINT segment = GetDlgItemInt(dialog, IDC_SEGMENT, NULL, FALSE);
+    UINT offset = GetDlgItemInt(dialog, IDC_OFFSET, NULL, FALSE);
+    UINT step = GetDlgItemInt(dialog, IDC_STEP, NULL, FALSE);
+    char command[1024];
+    FormatDumpCommand(command, sizeof command, segment, offset, step);
+    RunDosProgram(command, oldMethod);
+
+    AppendDumpHeading(report, g_languageFlag);
+    FILE *file = fopen(kDumpFile, "rb");
+    if (file == NULL) {
+        AppendDumpError(report, g_languageFlag);
+        return;
+    }
+    DumpCopier copier = {0};
+    int byte;
+    while ((byte = fgetc(file)) != EOF && DumpTakeByte(&copier, byte, report)) {
+    }
+    fclose(file);
+    remove(kDumpFile);
 }

@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include <string.h>
+
 #include <chrono>
 #include <vector>
 
@@ -16,6 +18,10 @@ std::string ProgramPath() {
     std::string folder(path);
     folder.resize(folder.find_last_of('\\') + 1);
     return folder + "Firmlook.exe";
+}
+
+std::string FolderOf(const std::string &path) {
+    return path.substr(0, path.find_last_of('\\') + 1);
 }
 
 std::string FreshFolder() {
@@ -46,6 +52,75 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM value) {
 }
 
 } // namespace
+
+std::string NewWorkFolder() {
+    return FreshFolder();
+}
+
+void InstallRomprobe(const std::string &folder) {
+    CopyFileA((FolderOf(ProgramPath()) + "doubles\\ROMPROBE.exe").c_str(),
+              (folder + "\\ROMPROBE.exe").c_str(), FALSE);
+}
+
+void WriteBytes(const std::string &path, const std::string &bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, NULL);
+    CloseHandle(file);
+}
+
+std::string ReadBytes(const std::string &path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                              OPEN_EXISTING, 0, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return "";
+    std::string bytes(GetFileSize(file, NULL), '\0');
+    DWORD read = 0;
+    ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, NULL);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+bool PathExists(const std::string &path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void SetReportedWindowsVersion(const char *version) {
+    const char key[] = "Software\\Wine\\AppDefaults\\Firmlook.exe";
+    if (*version == '\0') {
+        RegDeleteKeyA(HKEY_CURRENT_USER, key);
+        return;
+    }
+    HKEY handle;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &handle, NULL) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExA(handle, "Version", 0, REG_SZ, reinterpret_cast<const BYTE *>(version),
+                   static_cast<DWORD>(strlen(version) + 1));
+    RegCloseKey(handle);
+}
+
+std::string AgeText(int year, unsigned month, unsigned day, bool german) {
+    long age = DaysSinceEpochToday() - DaysSinceEpoch(year, month, day);
+    std::string n = std::to_string(age);
+    if (german)
+        return "(vor " + n + (age == 1 ? " Tag) " : " Tagen) ");
+    return "(" + n + (age == 1 ? " Day ago) " : " Days ago) ");
+}
+
+void SeedTypicalFirmware() {
+    ClearFirmwareValues();
+    SetFirmwareString("Identifier", "AT/AT COMPATIBLE");
+    SetFirmwareString("SystemBiosDate", "06/20/19");
+    SetFirmwareString("VideoBiosDate", "11/03/17");
+    SetFirmwareValue("SystemBiosVersion", REG_MULTI_SZ,
+                     std::string("DELL   - 1072009\0"
+                                 "1.9.1\0"
+                                 "American Megatrends - 5000C\0\0",
+                                 52));
+    SetFirmwareValue("VideoBiosVersion", REG_MULTI_SZ, std::string("Hardware Version 0.0\0\0", 22));
+}
 
 void SetFirmwareValue(const char *name, DWORD type, const std::string &bytes) {
     HKEY key;

@@ -25,6 +25,20 @@ int ReadShowNoInfo();
 long DaysSinceEpochToday();
 long DaysSinceEpoch(int year, unsigned month, unsigned day);
 
+// "(N Days ago) " / "(vor N Tagen) " for a date, with the age from the test's own clock.
+std::string AgeText(int year, unsigned month, unsigned day, bool german);
+// A typical desktop's firmware values, with the version lists.
+void SeedTypicalFirmware();
+
+// Files of the DOS subprogram's stand-in.
+std::string NewWorkFolder();
+void InstallRomprobe(const std::string &folder); // copies ROMPROBE.exe into the folder
+void WriteBytes(const std::string &path, const std::string &bytes);
+std::string ReadBytes(const std::string &path);
+bool PathExists(const std::string &path);
+// The Windows version Wine reports to Firmlook.exe ("nt40", "win7"; empty: the default).
+void SetReportedWindowsVersion(const char *version);
+
 class Firmlook {
   public:
     Firmlook() = default;

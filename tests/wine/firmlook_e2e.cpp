@@ -17,28 +17,6 @@ const int kLanguageButton = 10, kFontButton = 11, kAboutButton = 12, kRefreshBut
           kColourButton = 15, kRamInfo = 17, kRomDates = 18, kNoNotes = 19, kHexDump = 20,
           kOldMethod = 21, kSegmentBox = 22, kReport = 1000;
 
-std::string AgeText(int year, unsigned month, unsigned day, bool german) {
-    long age = DaysSinceEpochToday() - DaysSinceEpoch(year, month, day);
-    std::string n = std::to_string(age);
-    if (german)
-        return "(vor " + n + (age == 1 ? " Tag) " : " Tagen) ");
-    return "(" + n + (age == 1 ? " Day ago) " : " Days ago) ");
-}
-
-// A typical desktop's firmware values.
-void SeedTypicalFirmware() {
-    ClearFirmwareValues();
-    SetFirmwareString("Identifier", "AT/AT COMPATIBLE");
-    SetFirmwareString("SystemBiosDate", "06/20/19");
-    SetFirmwareString("VideoBiosDate", "11/03/17");
-    SetFirmwareValue("SystemBiosVersion", REG_MULTI_SZ,
-                     std::string("DELL   - 1072009\0"
-                                 "1.9.1\0"
-                                 "American Megatrends - 5000C\0\0",
-                                 52));
-    SetFirmwareValue("VideoBiosVersion", REG_MULTI_SZ, std::string("Hardware Version 0.0\0\0", 22));
-}
-
 const char kRegistryHeadEnglish[] =
     "\r\n Values from the Registry: (HKLM\\HARDWARE\\DESCRIPTION\\SYSTEM) \r\n";
 const char kRegistryHeadGerman[] =

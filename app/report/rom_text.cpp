@@ -1,0 +1,94 @@
+#include "rom_text.h"
+
+#include <stdio.h>
+#include <string.h>
+
+const char kProbeCommand[] = "ROMPROBE xybiosxy";
+const char kProbeFile[] = "XYBIOSXY.$$$";
+const char kDumpFile[] = "XYBIOSZZ.$$$";
+
+namespace {
+
+// Copies record positions first..last (counted from 1) as text, ending early at a zero byte.
+void RecordText(const RomRecord *record, int first, int last, char *text) {
+    int n = 0;
+    for (int i = first - 1; i < last && record->bytes[i] != 0; ++i)
+        text[n++] = static_cast<char>(record->bytes[i]);
+    text[n] = '\0';
+}
+
+} // namespace
+
+void RomRecordClear(RomRecord *record) {
+    memset(record, 0, sizeof *record);
+}
+
+void RomRecordStore(RomRecord *record, int byte) {
+    if (record->count < kRomRecordUsed)
+        record->bytes[record->count++] = static_cast<unsigned char>(byte);
+}
+
+void AppendRomDateLines(const RomRecord *record, const CalendarDate &today, int language,
+                        ReportText *report) {
+    char text[16];
+    if (record->count >= 8) {
+        ReportAppend(report, language ? "\r\n\r\n ROM-System-BIOS-Datum:  "
+                                      : "\r\n\r\n ROM-System-BIOS-Date:     ");
+        RecordText(record, 1, 8, text);
+        ReportAppend(report, text);
+        AppendDateDecoration(text, kLayoutMonthDayYearShort, "    -->  ", today, language, report);
+    }
+    if (record->count >= 17) {
+        ReportAppend(report, language ? "\r\n ROM-Video-BIOS-Datum:   "
+                                      : "\r\n ROM-Video-BIOS-Date:      ");
+        // Position 10 tells the layout of the video date in positions 12 onwards.
+        DateLayout layout = kLayoutMonthDayYearShort;
+        const char *arrow = "    -->  ";
+        int last = 19;
+        if (record->bytes[9] == '-' || record->bytes[9] == '+') {
+            layout = record->bytes[9] == '-' ? kLayoutYearMonthDay : kLayoutMonthDayYearLong;
+            arrow = "  -->  ";
+            last = 21;
+        }
+        RecordText(record, 12, last, text);
+        ReportAppend(report, text);
+        AppendDateDecoration(text, layout, arrow, today, language, report);
+    }
+}
+
+void FormatDumpCommand(char *buffer, int size, unsigned segment, unsigned offset, unsigned step) {
+    if (segment > 7)
+        segment = 7;
+    if (offset > 7)
+        offset = 7;
+    snprintf(buffer, static_cast<size_t>(size), "ROMPROBE xybioszz %d %d %d",
+             static_cast<int>(segment), static_cast<int>(offset), static_cast<int>(step));
+}
+
+void AppendDumpHeading(ReportText *report, int language) {
+    ReportReset(report);
+    ReportAppend(report, language ? "\r\n Speicher-Inhalt (4kB Block vom ersten Megabyte): "
+                                  : "\r\n Memory-Content (4kB Block from the First Megabyte): ");
+    ReportAppend(report, "\r\n ================================================");
+    if (!language)
+        ReportAppend(report, "===");
+    ReportAppend(report, "\r\n\r\n ");
+}
+
+void AppendDumpError(ReportText *report, int language) {
+    ReportAppend(report,
+                 language ? "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n "
+                            "(16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht verfügbar?) "
+                          : "Unable to read out the [ROM-] Memory-Content! \r\n (16Bit "
+                            "MS-DOS-Program \"Romprobe.exe\" possibly not available?) ");
+}
+
+bool DumpTakeByte(DumpCopier *copier, int byte, ReportText *report) {
+    if (++copier->count >= kDumpByteLimit)
+        return false;
+    if (byte == '\n')
+        ReportAppend(report, "\r\n ");
+    else if (byte != '\r' && byte != 0)
+        ReportAppendChar(report, static_cast<char>(byte));
+    return true;
+}

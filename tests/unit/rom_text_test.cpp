@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <string.h>
+#include <string>
+
+#include "report/rom_text.h"
+
+namespace {
+
+const CalendarDate kToday = {2011, 3, 20};
+
+std::string RomLines(const std::string &file, int language) {
+    RomRecord record;
+    RomRecordClear(&record);
+    for (unsigned char c : file)
+        RomRecordStore(&record, c);
+    static ReportText report;
+    ReportReset(&report);
+    AppendRomDateLines(&record, kToday, language, &report);
+    return report.text;
+}
+
+// A result file: system date, a blank, the marker, a blank, the video date.
+std::string ProbeFile(const char *system, char marker, const char *video) {
+    return std::string(system) + ' ' + marker + ' ' + video;
+}
+
+TEST(RomDates, LinesAndColumnsMatchTheRegistryLines) {
+    EXPECT_EQ(RomLines(ProbeFile("03/15/11", '-', "2010-12-24"), 0),
+              "\r\n\r\n ROM-System-BIOS-Date:     03/15/11    -->  Mar. 15th 2011  [Tuesday]"
+              "     (5 Days ago) "
+              "\r\n ROM-Video-BIOS-Date:      2010-12-24  -->  Dec. 24th 2010  [Friday]"
+              "      (86 Days ago) ");
+    EXPECT_EQ(RomLines(ProbeFile("03/15/11", '+', "12/24/2010"), 1),
+              "\r\n\r\n ROM-System-BIOS-Datum:  03/15/11    -->  15. M\xE4rz 2011  [Dienstag]"
+              "    (vor 5 Tagen) "
+              "\r\n ROM-Video-BIOS-Datum:   12/24/2010  -->  24. Dez. 2010  [Freitag]"
+              "     (vor 86 Tagen) ");
+    // Any other marker: an 8-character video date with the longer arrow.
+    const std::string other = RomLines(ProbeFile("03/15/11", 'x', "12/24/10  "), 0);
+    EXPECT_EQ(other.substr(other.find("\r\n ROM-Video")),
+              "\r\n ROM-Video-BIOS-Date:      12/24/10    -->  Dec. 24th 2010  [Friday]"
+              "      (86 Days ago) ");
+}
+
+TEST(RomDates, FileLengthDecidesTheLines) {
+    const std::string full = ProbeFile("03/15/11", '-', "2010-12-24") + "ABC";
+    EXPECT_EQ(RomLines(full.substr(0, 7), 0), "");
+    EXPECT_EQ(RomLines(full.substr(0, 16), 0).find("ROM-Video"), std::string::npos);
+    EXPECT_NE(RomLines(full.substr(0, 16), 0).find("ROM-System-BIOS-Date:     03/15/11"),
+              std::string::npos);
+    // 17 bytes: the video line, its date cut at the end of what was stored.
+    EXPECT_NE(RomLines(full.substr(0, 17), 0)
+                  .find("ROM-Video-BIOS-Date:      2010-1  -->  Jan.  0th 2010"),
+              std::string::npos);
+    // Only the first 24 bytes count.
+    EXPECT_EQ(RomLines(full + std::string(76, '9'), 0), RomLines(full, 0));
+}
+
+TEST(RomDates, ZeroBytesAndJunkEndTheTextEarly) {
+    std::string file = ProbeFile("03/1", '+', "12/24/2010");
+    file[4] = '\0';
+    EXPECT_EQ(RomLines(file, 0).substr(0, 44), "\r\n\r\n ROM-System-BIOS-Date:     03/1    -->  ");
+    std::string junk(24, '\xFF');
+    std::string lines = RomLines(junk, 0);
+    EXPECT_NE(lines.find("n/a "), std::string::npos);
+    EXPECT_EQ(RomLines(std::string(24, '\0'), 0),
+              "\r\n\r\n ROM-System-BIOS-Date:         -->  n/a   0th 2000"
+              "\r\n ROM-Video-BIOS-Date:          -->  n/a   0th 2000");
+}
+
+TEST(DumpCommand, ClampsSegmentAndOffsetOnly) {
+    char line[64];
+    FormatDumpCommand(line, sizeof line, 0, 0, 1);
+    EXPECT_STREQ(line, "ROMPROBE xybioszz 0 0 1");
+    FormatDumpCommand(line, sizeof line, 9, 8, 9);
+    EXPECT_STREQ(line, "ROMPROBE xybioszz 7 7 9");
+    FormatDumpCommand(line, sizeof line, 4000000000u, 7, 0);
+    EXPECT_STREQ(line, "ROMPROBE xybioszz 7 7 0");
+}
+
+std::string Dump(const std::string &file, int language) {
+    static ReportText report;
+    ReportAppend(&report, "old text is replaced");
+    AppendDumpHeading(&report, language);
+    DumpCopier copier = {0};
+    for (unsigned char c : file)
+        if (!DumpTakeByte(&copier, c, &report))
+            break;
+    return std::string(report.text, report.length);
+}
+
+TEST(Dump, HeadingRuleAndLineBreaks) {
+    EXPECT_EQ(Dump("AB\r\nCD\r\n", 0),
+              "\r\n Memory-Content (4kB Block from the First Megabyte): \r\n " +
+                  std::string(51, '=') + "\r\n\r\n AB\r\n CD\r\n ");
+    EXPECT_EQ(Dump("AB\nCD", 1), "\r\n Speicher-Inhalt (4kB Block vom ersten Megabyte): \r\n " +
+                                     std::string(48, '=') + "\r\n\r\n AB\r\n CD");
+    EXPECT_EQ(Dump(std::string("A\0B\rC\x01\xFF", 7), 0).substr(114), "ABC\x01\xFF");
+}
+
+TEST(Dump, RuleIsAsLongAsTheHeading) {
+    for (int language : {0, 1}) {
+        std::string text = Dump("", language);
+        size_t heading = text.find("\r\n", 2) - 2;
+        size_t rule = text.find("\r\n", heading + 4) - (heading + 4);
+        EXPECT_EQ(heading - 1, rule) << language; // the heading's trailing blank is not ruled
+    }
+}
+
+TEST(Dump, LargeFilesStopAfter31999Bytes) {
+    std::string big(100000, 'x');
+    std::string text = Dump(big, 0);
+    EXPECT_EQ(text.size(), 114u + 31999u); // heading, rule and indent come first
+    // Line feeds widen the text; the report buffer still ends at its limit.
+    std::string lines(100000, '\n');
+    text = Dump(lines, 0);
+    EXPECT_EQ(text.size(), static_cast<size_t>(kReportTextMax));
+}
+
+TEST(Dump, ErrorTextInBothLanguages) {
+    ReportText report;
+    ReportReset(&report);
+    AppendDumpError(&report, 0);
+    EXPECT_STREQ(report.text, "Unable to read out the [ROM-] Memory-Content! \r\n (16Bit "
+                              "MS-DOS-Program \"Romprobe.exe\" possibly not available?) ");
+    ReportReset(&report);
+    AppendDumpError(&report, 1);
+    EXPECT_STREQ(report.text, "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n "
+                              "(16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht "
+                              "verf\xFC"
+                              "gbar?) ");
+}
+
+} // namespace

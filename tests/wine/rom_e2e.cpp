@@ -1,0 +1,317 @@
+// End-to-end tests of the ROM date probe and the ROM hex dump, with the DOS subprogram's
+// stand-in (ROMPROBE.exe) in Firmlook's working folder.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "driver.h"
+
+namespace {
+
+const int kRefresh = 14, kRamInfo = 17, kRomDates = 18, kHexDump = 20, kOldMethod = 21,
+          kSegment = 22, kSegmentSpin = 23, kOffset = 24, kStep = 26;
+
+const char kProbeVariable[] = "ROMPROBE_PROBE_FILE";
+const char kDumpVariable[] = "ROMPROBE_DUMP_FILE";
+
+const char kHeadEnglish[] =
+    "\r\n Values from the Registry: (HKLM\\HARDWARE\\DESCRIPTION\\SYSTEM) \r\n";
+const char kVersions[] = "\r\n\r\n System-BIOS-Version: \r\n"
+                         "\r\n DELL   - 1072009         "
+                         "\r\n 1.9.1         "
+                         "\r\n American Megatrends - 5000C         "
+                         "\r\n\r\n Video-BIOS-Version: \r\n"
+                         "\r\n Hardware Version 0.0         ";
+const char kDumpHeadEnglish[] = "\r\n Memory-Content (4kB Block from the First Megabyte): "
+                                "\r\n ==================================================="
+                                "\r\n\r\n ";
+const char kDumpErrorEnglish[] = "Unable to read out the [ROM-] Memory-Content! \r\n (16Bit "
+                                 "MS-DOS-Program \"Romprobe.exe\" possibly not available?) ";
+// The stand-in's record: system date, marker "-", video date in year-month-day order.
+const char kProbeRecord[] = "03/15/11 - 2010-12-24";
+
+std::string RegistryValuesEnglish() {
+    return "\r\n System-Identifier:        AT/AT COMPATIBLE      "
+           "\r\n\r\n System-BIOS-Date:         06/20/19    -->  June 20th 2019  [Thursday]    " +
+           AgeText(2019, 6, 20, false) +
+           "\r\n Video-BIOS-Date:          11/03/17    -->  Nov.  3rd 2017  [Friday]      " +
+           AgeText(2017, 11, 3, false);
+}
+
+std::string RomLinesEnglish() {
+    return "\r\n\r\n ROM-System-BIOS-Date:     03/15/11    -->  Mar. 15th 2011  [Tuesday]     " +
+           AgeText(2011, 3, 15, false) +
+           "\r\n ROM-Video-BIOS-Date:      2010-12-24  -->  Dec. 24th 2010  [Friday]      " +
+           AgeText(2010, 12, 24, false);
+}
+
+class RomProbe : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        DeleteSettings();
+        SeedTypicalFirmware();
+        SetReportedWindowsVersion("");
+        folder_ = NewWorkFolder();
+        InstallRomprobe(folder_);
+        log_ = folder_ + "\\romprobe.log";
+        SetEnvironmentVariableA("ROMPROBE_LOG", log_.c_str());
+        // Firmlook passes on the environment it started with, so the fixture paths are fixed
+        // here; a missing fixture makes the stand-in write nothing.
+        SetEnvironmentVariableA(kProbeVariable, Fixture(kProbeVariable).c_str());
+        SetEnvironmentVariableA(kDumpVariable, Fixture(kDumpVariable).c_str());
+        SetEnvironmentVariableA("ROMPROBE_SLEEP_MS", NULL);
+    }
+    void TearDown() override {
+        SetReportedWindowsVersion("");
+        SetEnvironmentVariableA("ROMPROBE_LOG", NULL);
+        SetEnvironmentVariableA(kProbeVariable, NULL);
+        SetEnvironmentVariableA(kDumpVariable, NULL);
+        SetEnvironmentVariableA("ROMPROBE_SLEEP_MS", NULL);
+    }
+    std::string Fixture(const char *variable) const { return folder_ + "\\fixture-" + variable; }
+    // The stand-in copies this content to its result file at every launch.
+    void Result(const char *variable, const std::string &bytes) {
+        WriteBytes(Fixture(variable), bytes);
+    }
+    std::string Log() const { return ReadBytes(log_); }
+    int Launches() const {
+        std::string log = Log();
+        return static_cast<int>(std::count(log.begin(), log.end(), '\n'));
+    }
+    std::string LastCommand() const {
+        std::string log = Log();
+        if (log.size() < 2)
+            return "";
+        size_t start = log.rfind('\n', log.size() - 2);
+        return log.substr(start == std::string::npos ? 0 : start + 1,
+                          log.size() - 1 - (start == std::string::npos ? 0 : start + 1));
+    }
+    std::string File(const char *name) const { return folder_ + "\\" + name; }
+    // Milliseconds that one click takes, the rebuild included.
+    static DWORD TimedClick(const Firmlook &app, int id) {
+        DWORD start = GetTickCount();
+        app.Click(id);
+        return GetTickCount() - start;
+    }
+
+    std::string folder_, log_;
+};
+
+TEST_F(RomProbe, RomLinesReplaceTheNotesByEitherLaunchMethod) {
+    Result(kProbeVariable, kProbeRecord);
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    EXPECT_EQ(Launches(), 0);
+    const std::string expected =
+        kHeadEnglish + RegistryValuesEnglish() + RomLinesEnglish() + kVersions + "\r\n\r\n";
+    app.Click(kRomDates); // started with CreateProcessA
+    EXPECT_EQ(app.Report(), expected);
+    EXPECT_EQ(Log(), "xybiosxy\n");
+    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    app.Click(kOldMethod); // through the command interpreter
+    EXPECT_EQ(app.Report(), expected);
+    EXPECT_EQ(Log(), "xybiosxy\nxybiosxy\n");
+    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+}
+
+TEST_F(RomProbe, ResultFileLengthDecidesTheLines) {
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    const std::string record = std::string(kProbeRecord) + "XYZ";
+    const std::string withoutNotes =
+        kHeadEnglish + RegistryValuesEnglish() + kVersions + "\r\n\r\n";
+    app.Click(kRomDates); // the stand-in writes nothing
+    EXPECT_EQ(app.Report(), withoutNotes);
+
+    Result(kProbeVariable, record.substr(0, 16));
+    app.Click(kRefresh);
+    std::string report = app.Report();
+    EXPECT_NE(report.find("\r\n\r\n ROM-System-BIOS-Date:     03/15/11    -->  "),
+              std::string::npos);
+    EXPECT_EQ(report.find("ROM-Video"), std::string::npos);
+    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+
+    Result(kProbeVariable, record.substr(0, 17));
+    app.Click(kRefresh);
+    EXPECT_NE(app.Report().find("\r\n ROM-Video-BIOS-Date:      2010-1  -->  Jan.  0th 2010"),
+              std::string::npos);
+
+    Result(kProbeVariable, record + std::string(76, '#')); // 100 bytes: the first 24 count
+    app.Click(kRefresh);
+    EXPECT_EQ(app.Report(),
+              kHeadEnglish + RegistryValuesEnglish() + RomLinesEnglish() + kVersions + "\r\n\r\n");
+    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+}
+
+TEST_F(RomProbe, HostileResultFiles) {
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    const std::string withoutNotes =
+        kHeadEnglish + RegistryValuesEnglish() + kVersions + "\r\n\r\n";
+    // A directory of that name: nothing read, nothing removed.
+    ASSERT_TRUE(CreateDirectoryA(File("XYBIOSXY.$$$").c_str(), NULL));
+    app.Click(kRomDates);
+    EXPECT_EQ(app.Report(), withoutNotes);
+    EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
+    RemoveDirectoryA(File("XYBIOSXY.$$$").c_str());
+
+    // A file that another process holds open without sharing.
+    WriteBytes(File("XYBIOSXY.$$$"), kProbeRecord);
+    HANDLE locked =
+        CreateFileA(File("XYBIOSXY.$$$").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    app.Click(kRefresh);
+    EXPECT_EQ(app.Report(), withoutNotes);
+    CloseHandle(locked);
+    DeleteFileA(File("XYBIOSXY.$$$").c_str());
+
+    // A huge file is read to its end; only its first bytes count.
+    Result(kProbeVariable, kProbeRecord + std::string(20 * 1024 * 1024, '\xFF'));
+    app.Click(kRefresh);
+    EXPECT_EQ(app.Report(),
+              kHeadEnglish + RegistryValuesEnglish() + RomLinesEnglish() + kVersions + "\r\n\r\n");
+    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+}
+
+TEST_F(RomProbe, WaitsForTheSubprogramWithoutLimit) {
+    Result(kProbeVariable, kProbeRecord);
+    SetEnvironmentVariableA("ROMPROBE_SLEEP_MS", "1500");
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    EXPECT_GE(TimedClick(app, kRomDates), 1450u);
+    EXPECT_NE(app.Report().find(RomLinesEnglish()), std::string::npos);
+}
+
+// Wine reports Windows NT 4.0 to Firmlook.exe here, so the launcher takes its WinExec
+// fallback and sleeps instead of waiting: 900 ms the first time, 350 ms afterwards.
+TEST_F(RomProbe, WinExecFallbackBelowVersionFive) {
+    SetReportedWindowsVersion("nt40");
+    Result(kProbeVariable, kProbeRecord);
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    DWORD first = TimedClick(app, kRomDates);
+    EXPECT_GE(first, 880u);
+    EXPECT_NE(app.Report().find(RomLinesEnglish()), std::string::npos);
+    EXPECT_EQ(Log(), "xybiosxy\n");
+    DWORD second = TimedClick(app, kRefresh);
+    EXPECT_GE(second, 340u);
+    EXPECT_LT(second, first);
+    EXPECT_NE(app.Report().find(RomLinesEnglish()), std::string::npos);
+    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+}
+
+TEST_F(RomProbe, DumpCopiesTheResultFile) {
+    Result(kDumpVariable, "AB\r\nCD\r\n");
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kHexDump);
+    EXPECT_EQ(app.Report(), std::string(kDumpHeadEnglish) + "AB\r\n CD\r\n \r\n");
+    EXPECT_EQ(Log(), "xybioszz 0 0 1\n");
+    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+    app.Click(kOldMethod);
+    EXPECT_EQ(app.Report(), std::string(kDumpHeadEnglish) + "AB\r\n CD\r\n \r\n");
+    EXPECT_EQ(LastCommand(), "xybioszz 0 0 1");
+
+    // A large file: at most 31,999 bytes are copied.
+    Result(kDumpVariable, std::string(100 * 1024, 'x'));
+    app.Click(kRefresh);
+    EXPECT_EQ(app.Report(), kDumpHeadEnglish + std::string(31999, 'x') + "\r\n");
+    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+}
+
+TEST_F(RomProbe, DumpNumberBoxesGiveTheCommandLine) {
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kHexDump);
+    EXPECT_EQ(app.Report(), std::string(kDumpHeadEnglish) + kDumpErrorEnglish + "\r\n");
+    SetWindowTextA(app.Item(kSegment), "9");
+    SetWindowTextA(app.Item(kOffset), "8");
+    SetWindowTextA(app.Item(kStep), "9");
+    EXPECT_TRUE(WaitFor([&] { return LastCommand() == "xybioszz 7 7 9"; }, 3000)) << Log();
+    SetWindowTextA(app.Item(kSegment), "");
+    SetWindowTextA(app.Item(kOffset), "");
+    SetWindowTextA(app.Item(kStep), "");
+    EXPECT_TRUE(WaitFor([&] { return LastCommand() == "xybioszz 0 0 0"; }, 3000)) << Log();
+}
+
+TEST_F(RomProbe, DumpHostileResultFiles) {
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    const std::string error = std::string(kDumpHeadEnglish) + kDumpErrorEnglish + "\r\n";
+    ASSERT_TRUE(CreateDirectoryA(File("XYBIOSZZ.$$$").c_str(), NULL));
+    app.Click(kHexDump);
+    EXPECT_EQ(app.Report(), error);
+    EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$")));
+    RemoveDirectoryA(File("XYBIOSZZ.$$$").c_str());
+
+    WriteBytes(File("XYBIOSZZ.$$$"), "AB\r\n");
+    HANDLE locked =
+        CreateFileA(File("XYBIOSZZ.$$$").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    app.Click(kRefresh);
+    EXPECT_EQ(app.Report(), error);
+    CloseHandle(locked);
+    EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$"))); // left alone when it could not be opened
+}
+
+TEST_F(RomProbe, SpinBurstRebuildsOnce) {
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kHexDump);
+    ASSERT_EQ(Launches(), 1);
+    RECT spin;
+    GetClientRect(app.Item(kSegmentSpin), &spin);
+    const LPARAM upperHalf = MAKELPARAM(spin.right / 2, spin.bottom / 4);
+    for (int i = 0; i < 3; ++i) {
+        SendMessageA(app.Item(kSegmentSpin), WM_LBUTTONDOWN, MK_LBUTTON, upperHalf);
+        SendMessageA(app.Item(kSegmentSpin), WM_LBUTTONUP, 0, upperHalf);
+    }
+    EXPECT_EQ(app.Text(kSegment), "3");
+    EXPECT_EQ(Launches(), 1); // nothing yet: the layout timer waits for quiet
+    Sleep(1000);
+    EXPECT_EQ(Launches(), 2);
+    EXPECT_EQ(LastCommand(), "xybioszz 3 0 1");
+}
+
+TEST_F(RomProbe, SystemModeReplacesTheDump) {
+    Result(kDumpVariable, "AB\r\n");
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kRamInfo);
+    app.Click(kHexDump);
+    EXPECT_EQ(LastCommand(), "xybioszz 0 0 1"); // the dump still runs
+    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+    EXPECT_EQ(app.Report().find("Memory-Content"), std::string::npos);
+}
+
+// The German pass.
+class GermanRom : public RomProbe {};
+
+TEST_F(GermanRom, RomLinesAndDumpTexts) {
+    Result(kProbeVariable, std::string("03/15/11 + 12/24/2010"));
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kRomDates);
+    EXPECT_NE(
+        app.Report().find(
+            "\r\n Video-BIOS-Datum:       11/03/17    -->  03. Nov. 2017  [Freitag]     " +
+            AgeText(2017, 11, 3, true) +
+            "\r\n\r\n ROM-System-BIOS-Datum:  03/15/11    -->  15. M\xE4rz 2011  [Dienstag]    " +
+            AgeText(2011, 3, 15, true) +
+            "\r\n ROM-Video-BIOS-Datum:   12/24/2010  -->  24. Dez. 2010  [Freitag]     " +
+            AgeText(2010, 12, 24, true) + "\r\n\r\n System-BIOS-Version: "),
+        std::string::npos);
+    app.Click(kRomDates);
+    app.Click(kHexDump);
+    EXPECT_EQ(app.Report(), "\r\n Speicher-Inhalt (4kB Block vom ersten Megabyte): "
+                            "\r\n ================================================\r\n\r\n "
+                            "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n "
+                            "(16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht "
+                            "verf\xFC"
+                            "gbar?) \r\n");
+}
+
+} // namespace

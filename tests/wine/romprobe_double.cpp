@@ -1,0 +1,55 @@
+// A stand-in for the DOS subprogram, for the Wine tests. It accepts the two command lines
+// of the real program ("xybiosxy"; "xybioszz" and three numbers), records every command
+// line it gets, and writes the result file that the test chose, in the current directory.
+// Environment (inherited from the test through Firmlook):
+//   ROMPROBE_LOG         file to which each command line is appended, one per line
+//   ROMPROBE_PROBE_FILE  file copied to XYBIOSXY.$$$ for "xybiosxy" (unset: write nothing)
+//   ROMPROBE_DUMP_FILE   file copied to XYBIOSZZ.$$$ for "xybioszz S O T"
+//   ROMPROBE_SLEEP_MS    milliseconds to wait before writing
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+static void CopyFixture(const char *variable, const char *target) {
+    char source[MAX_PATH];
+    DWORD n = GetEnvironmentVariableA(variable, source, sizeof source);
+    if (n == 0 || n >= sizeof source)
+        return;
+    CopyFileA(source, target, FALSE);
+}
+
+static bool IsNumber(const char *text) {
+    if (*text == '\0')
+        return false;
+    for (; *text; ++text)
+        if (*text < '0' || *text > '9')
+            return false;
+    return true;
+}
+
+int main(int argc, char **argv) {
+    char log[MAX_PATH];
+    DWORD n = GetEnvironmentVariableA("ROMPROBE_LOG", log, sizeof log);
+    if (n > 0 && n < sizeof log) {
+        FILE *file = fopen(log, "ab");
+        if (file != NULL) {
+            for (int i = 1; i < argc; ++i)
+                fprintf(file, i == 1 ? "%s" : " %s", argv[i]);
+            fputc('\n', file);
+            fclose(file);
+        }
+    }
+    char sleep[32];
+    n = GetEnvironmentVariableA("ROMPROBE_SLEEP_MS", sleep, sizeof sleep);
+    if (n > 0 && n < sizeof sleep)
+        Sleep(static_cast<DWORD>(atoi(sleep)));
+
+    if (argc == 2 && strcmp(argv[1], "xybiosxy") == 0)
+        CopyFixture("ROMPROBE_PROBE_FILE", "XYBIOSXY.$$$");
+    else if (argc == 5 && strcmp(argv[1], "xybioszz") == 0 && IsNumber(argv[2]) &&
+             IsNumber(argv[3]) && IsNumber(argv[4]))
+        CopyFixture("ROMPROBE_DUMP_FILE", "XYBIOSZZ.$$$");
+    return 0;
+}
