@@ -62,6 +62,12 @@ void InstallRomprobe(const std::string &folder) {
               (folder + "\\ROMPROBE.exe").c_str(), FALSE);
 }
 
+void InstallDouble(const std::string &relativePath, const std::string &folder) {
+    std::string name = relativePath.substr(relativePath.find_last_of('\\') + 1);
+    CopyFileA((FolderOf(ProgramPath()) + "doubles\\" + relativePath).c_str(),
+              (folder + "\\" + name).c_str(), FALSE);
+}
+
 void WriteBytes(const std::string &path, const std::string &bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     DWORD written = 0;
@@ -203,8 +209,17 @@ Firmlook::~Firmlook() {
 }
 
 bool Firmlook::Start(const std::string &workingFolder) {
-    std::string folder = workingFolder.empty() ? FreshFolder() : workingFolder;
-    std::string commandLine = "\"" + ProgramPath() + "\"";
+    return Launch(ProgramPath(), workingFolder.empty() ? FreshFolder() : workingFolder);
+}
+
+bool Firmlook::StartCopy(const std::string &workingFolder) {
+    std::string copy = workingFolder + "\\Firmlook.exe";
+    CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE);
+    return Launch(copy, workingFolder);
+}
+
+bool Firmlook::Launch(const std::string &program, const std::string &folder) {
+    std::string commandLine = "\"" + program + "\"";
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup = {};

@@ -33,6 +33,8 @@ void SeedTypicalFirmware();
 // Files of the DOS subprogram's stand-in.
 std::string NewWorkFolder();
 void InstallRomprobe(const std::string &folder); // copies ROMPROBE.exe into the folder
+// Copies a library stand-in ("partial\\memquery.dll", "tickrate\\tickrate.dll") into the folder.
+void InstallDouble(const std::string &relativePath, const std::string &folder);
 void WriteBytes(const std::string &path, const std::string &bytes);
 std::string ReadBytes(const std::string &path);
 bool PathExists(const std::string &path);
@@ -49,6 +51,9 @@ class Firmlook {
     // Starts the program with the given working folder (empty: a fresh temporary one) and
     // waits until its dialog is shown and the start-up timer has fired.
     bool Start(const std::string &workingFolder = "");
+    // The same with a copy of Firmlook.exe in the working folder, so that the libraries it
+    // loads by name come from that folder (or are missing there).
+    bool StartCopy(const std::string &workingFolder);
     HWND dialog() const { return dialog_; }
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
     std::string Report() const;
@@ -62,6 +67,7 @@ class Firmlook {
     RECT ChildRect(int id) const;
 
   private:
+    bool Launch(const std::string &program, const std::string &folder);
     PROCESS_INFORMATION process_ = {};
     HWND dialog_ = NULL;
 };

@@ -1,0 +1,137 @@
+#include "version_name.h"
+
+#include <stdio.h>
+#include <string.h>
+
+namespace {
+
+const char *const kNames[16] = {"",
+                                "95",
+                                "98",
+                                "ME",
+                                "unknown Windows",
+                                "XP",
+                                "2000",
+                                "2000 Server",
+                                "XP x64 Edition",
+                                "Server 2003",
+                                "Vista",
+                                "Server 2008",
+                                "Seven",
+                                "Server 2008 R2",
+                                "Eight",
+                                "Server 2012"};
+const char *const kSuffixes[7] = {"",
+                                  "A (OSR 1.0)",
+                                  "B (OSR 2.0)",
+                                  "B (OSR 2.1)",
+                                  "C (OSR 2.5)",
+                                  " (Final Release)",
+                                  " (Second Edition)"};
+const char *const kEditions[10] = {"",
+                                   " Ultimate",
+                                   " Home Basic",
+                                   " Home Premium",
+                                   " Enterprise",
+                                   " Starter",
+                                   " Professional",
+                                   " Business",
+                                   " E",
+                                   " N"};
+
+struct ProductRow {
+    unsigned code;
+    int edition;
+    int letter;
+};
+const ProductRow kProducts[] = {{0x01, 1, 0}, {0x02, 2, 0}, {0x03, 3, 0}, {0x04, 4, 0},
+                                {0x05, 2, 9}, {0x06, 7, 0}, {0x0B, 5, 0}, {0x10, 7, 9},
+                                {0x1A, 3, 9}, {0x1B, 4, 9}, {0x1C, 1, 9}, {0x2F, 5, 9},
+                                {0x30, 6, 0}, {0x31, 6, 9}, {0x42, 5, 8}, {0x43, 2, 8},
+                                {0x44, 3, 8}, {0x45, 6, 8}, {0x46, 4, 8}, {0x47, 1, 8}};
+
+void Append(char *text, const char *piece) {
+    size_t used = strlen(text);
+    size_t room = kVersionNameSize - 1 - used;
+    size_t n = strlen(piece);
+    if (n > room)
+        n = room;
+    memcpy(text + used, piece, n);
+    text[used + n] = '\0';
+}
+
+// The server form of a name follows its workstation form; the 9x line counts too.
+bool IsVariant(const VersionFacts *f) {
+    return (f->queryCount >= 1 && f->major == 4 && f->platformId == 1) ||
+           (f->queryCount == 2 && f->productType != 1);
+}
+
+} // namespace
+
+bool NeedsProductInfo(const VersionFacts *f) {
+    return f->queryCount == 2 && f->major >= 6;
+}
+
+bool NeedsWow64Query(const VersionFacts *f) {
+    return f->major >= 6 || (f->major == 5 && f->minor >= 1);
+}
+
+void ComposeWindowsVersionName(const VersionFacts *f, char *nameText) {
+    const bool variant = IsVariant(f);
+    int name = 0, suffix = 0;
+    nameText[0] = '\0';
+    if (f->major == 4 && variant) {
+        if (f->minor == 0 || f->minor == 3) {
+            name = 1;
+            suffix =
+                (f->build >= 951) + (f->build >= 1111) + (f->build >= 1212) + (f->build >= 1214);
+        } else if (f->minor == 10) {
+            name = 2;
+            suffix = f->build >= 2000 ? 6 : f->build >= 1998 ? 5 : 0;
+        } else if (f->minor == 90) {
+            name = 3;
+        }
+    }
+    if (f->major < 5 && name == 0) {
+        snprintf(nameText, kVersionNameSize, "Windows NT %d.%d", f->major, f->minor);
+    } else {
+        if (f->major == 5) {
+            if (f->minor == 0)
+                name = 6;
+            else if (f->minor == 1)
+                name = 5;
+            else if (f->minor == 2)
+                name = 8;
+        } else if (f->major == 6 && f->minor >= 0 && f->minor <= 2) {
+            name = 10 + 2 * f->minor;
+        }
+        if (name == 0)
+            name = 4;
+        if (name > 5 && variant)
+            ++name;
+        snprintf(nameText, kVersionNameSize, "Windows %s%s", kNames[name], kSuffixes[suffix]);
+    }
+
+    if (NeedsProductInfo(f)) {
+        for (const ProductRow &row : kProducts) {
+            if (row.code == f->productCode) {
+                Append(nameText, kEditions[row.edition]);
+                Append(nameText, kEditions[row.letter]);
+                break;
+            }
+        }
+    }
+
+    char bitness[32] = " (64Bit Windows Version) ";
+    if (NeedsWow64Query(f)) {
+        if (name == 8 && !f->wow64)
+            snprintf(nameText, kVersionNameSize, "Windows Server 2003 or ReactOS");
+        if (!f->wow64)
+            memcpy(bitness + 2, "32", 2);
+    } else {
+        bitness[1] = '\0';
+    }
+    Append(nameText, bitness);
+    if (f->queryCount >= 1)
+        Append(nameText, f->servicePack);
+}
