@@ -1,6 +1,6 @@
 #include "shell_texts.h"
 
-#include <string.h>
+#include "../report/bounded_text.h"
 
 int LanguageFlagFor(unsigned short languageId) {
     switch (languageId) {
@@ -53,30 +53,21 @@ const char kCreditGerman[] =
 const char kCreditEnglish[] =
     " Freeware, made 2024-2026 by \n Tolvo Software \n\n https://www.firmlook.example ";
 
-void AppendBounded(char *buffer, const char *text) {
-    size_t used = strlen(buffer);
-    size_t room = kAboutTextSize - 1 - used;
-    size_t n = strlen(text);
-    if (n > room)
-        n = room;
-    memcpy(buffer + used, text, n);
-    buffer[used + n] = '\0';
-}
-
 } // namespace
 
 void ComposeAboutText(int language, char *buffer) {
     buffer[0] = '\0';
-    AppendBounded(buffer, "\n  Firmlook  (Second Edition) ");
-    AppendBounded(buffer, language ? "\n (Fenstergröße ist veränderbar) \n\n"
-                                   : "\n (Window Size is variable) \n\n");
-    AppendBounded(buffer, language ? kCreditGerman : kCreditEnglish);
-    AppendBounded(buffer, "\n\n 32Bit-Windows-Version ");
-    AppendBounded(buffer, language
-                              ? "\n\n Dieses Programm wird so wie es ist ohne \n Garantie zur "
-                                "Verfügung gestellt. Es könnte             \n Bugs enthalten, so "
-                                "dass die Verwendung \n dieses Tools auf eigenes Risiko erfolgt. \n"
-                              : "\n\n This Program is provided as it is,             \n without "
-                                "any Guarantee made. It \n may contain Bugs, so use of this \n "
-                                "Tool is at your own Risk. \n");
+    AppendBounded(buffer, kAboutTextSize, "\n  Firmlook  (Second Edition) ");
+    AppendBounded(buffer, kAboutTextSize,
+                  language ? "\n (Fenstergröße ist veränderbar) \n\n"
+                           : "\n (Window Size is variable) \n\n");
+    AppendBounded(buffer, kAboutTextSize, language ? kCreditGerman : kCreditEnglish);
+    AppendBounded(buffer, kAboutTextSize, "\n\n 32Bit-Windows-Version ");
+    AppendBounded(buffer, kAboutTextSize,
+                  language ? "\n\n Dieses Programm wird so wie es ist ohne \n Garantie zur "
+                             "Verfügung gestellt. Es könnte             \n Bugs enthalten, so "
+                             "dass die Verwendung \n dieses Tools auf eigenes Risiko erfolgt. \n"
+                           : "\n\n This Program is provided as it is,             \n without "
+                             "any Guarantee made. It \n may contain Bugs, so use of this \n "
+                             "Tool is at your own Risk. \n");
 }

@@ -3,6 +3,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "../report/bounded_text.h"
+
 namespace {
 
 const char *const kNames[16] = {"",
@@ -49,16 +51,6 @@ const ProductRow kProducts[] = {{0x01, 1, 0}, {0x02, 2, 0}, {0x03, 3, 0}, {0x04,
                                 {0x1A, 3, 9}, {0x1B, 4, 9}, {0x1C, 1, 9}, {0x2F, 5, 9},
                                 {0x30, 6, 0}, {0x31, 6, 9}, {0x42, 5, 8}, {0x43, 2, 8},
                                 {0x44, 3, 8}, {0x45, 6, 8}, {0x46, 4, 8}, {0x47, 1, 8}};
-
-void Append(char *text, const char *piece) {
-    size_t used = strlen(text);
-    size_t room = kVersionNameSize - 1 - used;
-    size_t n = strlen(piece);
-    if (n > room)
-        n = room;
-    memcpy(text + used, piece, n);
-    text[used + n] = '\0';
-}
 
 // The server form of a name follows its workstation form; the 9x line counts too.
 bool IsVariant(const VersionFacts *f) {
@@ -115,8 +107,8 @@ void ComposeWindowsVersionName(const VersionFacts *f, char *nameText) {
     if (NeedsProductInfo(f)) {
         for (const ProductRow &row : kProducts) {
             if (row.code == f->productCode) {
-                Append(nameText, kEditions[row.edition]);
-                Append(nameText, kEditions[row.letter]);
+                AppendBounded(nameText, kVersionNameSize, kEditions[row.edition]);
+                AppendBounded(nameText, kVersionNameSize, kEditions[row.letter]);
                 break;
             }
         }
@@ -131,7 +123,7 @@ void ComposeWindowsVersionName(const VersionFacts *f, char *nameText) {
     } else {
         bitness[1] = '\0';
     }
-    Append(nameText, bitness);
+    AppendBounded(nameText, kVersionNameSize, bitness);
     if (f->queryCount >= 1)
-        Append(nameText, f->servicePack);
+        AppendBounded(nameText, kVersionNameSize, f->servicePack);
 }
