@@ -84,3 +84,30 @@ TEST(Layout, CentringKeepsTheWindowOnScreen) {
 }
 
 } // namespace
+
+#include "shell/tooltip_texts.h"
+
+namespace {
+
+TEST(Tooltips, TextTableCoversButtonsBoxesAndSpinsOnly) {
+    EXPECT_STREQ(TooltipText(2, 0), "This Button ends the Program"); // Escape shares Close's
+    EXPECT_STREQ(TooltipText(26, 1), TooltipText(27, 1));
+    EXPECT_STREQ(TooltipText(22, 0),
+                 "Segment-Adress 0 = C000h, 1 = C800h, 2 = D000h, ..., 6 = F000h, 7 = F800h");
+    EXPECT_STREQ(TooltipText(16, 1), "Diesen Button dr\xFC" "cken f\xFCr die Homepage im Internet");
+    for (int id : {0, 3, 9, 28, 102, 1000, -1, 0xFFFF})
+        EXPECT_EQ(TooltipText(id, 0), nullptr) << id;
+}
+
+TEST(Tooltips, OnlyTheFiveMouseMessagesOfChildrenAreRelayed) {
+    for (unsigned message : {0x200u, 0x201u, 0x202u, 0x204u, 0x205u})
+        EXPECT_TRUE(ShouldRelayToTooltip(0, true, 13, message, true)) << message;
+    for (unsigned message : {0x203u, 0x206u, 0x207u, 0x20Au, 0x100u, 0x0Fu})
+        EXPECT_FALSE(ShouldRelayToTooltip(0, true, 13, message, true)) << message;
+    EXPECT_FALSE(ShouldRelayToTooltip(-1, true, 13, 0x200, true));
+    EXPECT_FALSE(ShouldRelayToTooltip(0, false, 13, 0x200, true));
+    EXPECT_FALSE(ShouldRelayToTooltip(0, true, 0x7FFF, 0x200, true));
+    EXPECT_FALSE(ShouldRelayToTooltip(0, true, 13, 0x200, false));
+}
+
+} // namespace
