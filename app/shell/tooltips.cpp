@@ -17,15 +17,14 @@ HHOOK g_tooltipHook;
 } // namespace
 
 int InstallTooltips() {
-    g_tooltipWindow = CreateWindowExA(0, TOOLTIPS_CLASSA, NULL, TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, g_mainDialog,
-                                      NULL, g_instance, NULL);
+    g_tooltipWindow =
+        CreateWindowExA(0, TOOLTIPS_CLASSA, NULL, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, g_mainDialog, NULL, g_instance, NULL);
     if (g_tooltipWindow == NULL)
         return 0;
     if (!EnumChildWindows(g_mainDialog, AddChildTool, 0))
         return 0;
-    g_tooltipHook =
-        SetWindowsHookExA(WH_GETMESSAGE, TooltipRelayHook, NULL, GetCurrentThreadId());
+    g_tooltipHook = SetWindowsHookExA(WH_GETMESSAGE, TooltipRelayHook, NULL, GetCurrentThreadId());
     return g_tooltipHook != NULL ? 1 : 0;
 }
 

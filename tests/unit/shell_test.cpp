@@ -94,7 +94,8 @@ TEST(Tooltips, TextTableCoversButtonsBoxesAndSpinsOnly) {
     EXPECT_STREQ(TooltipText(26, 1), TooltipText(27, 1));
     EXPECT_STREQ(TooltipText(22, 0),
                  "Segment-Adress 0 = C000h, 1 = C800h, 2 = D000h, ..., 6 = F000h, 7 = F800h");
-    EXPECT_STREQ(TooltipText(16, 1), "Diesen Button dr\xFC" "cken f\xFCr die Homepage im Internet");
+    EXPECT_STREQ(TooltipText(16, 1), "Diesen Button dr\xFC"
+                                     "cken f\xFCr die Homepage im Internet");
     for (int id : {0, 3, 9, 28, 102, 1000, -1, 0xFFFF})
         EXPECT_EQ(TooltipText(id, 0), nullptr) << id;
 }
