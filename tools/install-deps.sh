@@ -2,7 +2,8 @@
 # Installs what building and testing Firmlook needs on Debian 12, if it is missing.
 set -eu
 packages=(cmake make g++ libgtest-dev googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64
-          binutils-mingw-w64-i686 wine64 xvfb xauth x11-utils imagemagick)
+          binutils-mingw-w64-i686 wine64 xvfb xauth x11-utils imagemagick
+          cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -7,7 +7,7 @@
 set -u
 build=$(cd "$1" && pwd); locale=$2; program=$3; shift 3
 
-export WINEPREFIX=$build/wineprefix WINEARCH=win64 WINEDEBUG=-all
+export WINEPREFIX=$build/wineprefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=" WINE=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
