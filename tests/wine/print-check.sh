@@ -10,7 +10,8 @@ if ! lpstat -p FirmlookPDF >/dev/null 2>&1; then
   lpadmin -p FirmlookPDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null || exit 1
 fi
 lpadmin -d FirmlookPDF
-out=$HOME/PDF
+# cups-pdf writes to the PDF folder in the job owner's home as the user database gives it.
+out=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
 mkdir -p "$out"; rm -f "$out"/*.pdf
 expected=$build/print-expected.txt; rm -f "$expected"
 FIRMLOOK_PRINT_EXPECTED="Z:${expected//\//\\}" \
