@@ -33,25 +33,45 @@ std::string FreshFolder() {
     return folder;
 }
 
-struct FindContext {
+struct WindowSearch {
     DWORD processId;
+    const char *className;
+    const char *title;
+    const std::vector<HWND> *skip;
     HWND found;
 };
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM value) {
-    FindContext *context = reinterpret_cast<FindContext *>(value);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char title[64] = "";
+BOOL CALLBACK MatchWindow(HWND window, LPARAM value) {
+    WindowSearch *search = reinterpret_cast<WindowSearch *>(value);
+    if (ProcessOf(window) != search->processId || !IsWindowVisible(window))
+        return TRUE;
+    char className[64] = "", title[128] = "";
+    GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, title, sizeof title);
-    if (processId == context->processId && std::string(title) == " Firmlook") {
-        context->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    if (lstrcmpiA(className, search->className) != 0 ||
+        (search->title != NULL && std::string(title) != search->title))
+        return TRUE;
+    for (HWND skipped : *search->skip)
+        if (skipped == window)
+            return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
 } // namespace
+
+DWORD ProcessOf(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
+HWND FindProcessWindow(DWORD processId, const char *className, const char *title,
+                       const std::vector<HWND> &skip) {
+    WindowSearch search = {processId, className, title, &skip, NULL};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 std::string NewWorkFolder() {
     return FreshFolder();
@@ -228,15 +248,12 @@ bool Firmlook::Launch(const std::string &program, const std::string &folder) {
                         &process_))
         return false;
     WaitForInputIdle(process_.hProcess, 10000);
-    FindContext context = {process_.dwProcessId, NULL};
     bool shown = WaitFor(
         [&] {
-            context.found = NULL;
-            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&context));
-            return context.found != NULL && IsWindowVisible(context.found);
+            dialog_ = FindProcessWindow(process_.dwProcessId, "#32770", " Firmlook");
+            return dialog_ != NULL;
         },
         15000);
-    dialog_ = context.found;
     // The number boxes' start values arm the 250 ms layout timer; let it fire first.
     Sleep(500);
     return shown;

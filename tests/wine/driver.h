@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // Values under HKLM\HARDWARE\DESCRIPTION\System. They are volatile in Wine, so every test
 // seeds them itself right before it starts the program.
@@ -40,6 +41,12 @@ std::string ReadBytes(const std::string &path);
 bool PathExists(const std::string &path);
 // The Windows version Wine reports to Firmlook.exe ("nt40", "win7"; empty: the default).
 void SetReportedWindowsVersion(const char *version);
+
+// The first visible top-level window of the process with this class (compared without
+// case) and, when title is not null, this title, other than the windows in skip.
+HWND FindProcessWindow(DWORD processId, const char *className, const char *title,
+                       const std::vector<HWND> &skip = {});
+DWORD ProcessOf(HWND window);
 
 class Firmlook {
   public:

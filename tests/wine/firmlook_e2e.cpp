@@ -384,26 +384,6 @@ TEST_F(Shell, EveryClosePathEndsTheProcessWithZero) {
     }
 }
 
-struct PopupSearch {
-    DWORD processId;
-    HWND exclude;
-    HWND found;
-};
-
-BOOL CALLBACK FindPopup(HWND window, LPARAM value) {
-    PopupSearch *search = reinterpret_cast<PopupSearch *>(value);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (processId == search->processId && window != search->exclude && IsWindowVisible(window) &&
-        std::string(className) == "#32770") {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL CALLBACK LongestStatic(HWND child, LPARAM value) {
     std::string *longest = reinterpret_cast<std::string *>(value);
     char className[16] = "", text[1024] = "";
@@ -416,21 +396,19 @@ BOOL CALLBACK LongestStatic(HWND child, LPARAM value) {
 
 // Finds the message box that the program shows, returns "caption|text" and closes it.
 std::string ReadMessageBox(Firmlook &app) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(app.dialog(), &processId);
-    PopupSearch search = {processId, app.dialog(), NULL};
+    HWND box = NULL;
     WaitFor([&] {
-        EnumWindows(FindPopup, reinterpret_cast<LPARAM>(&search));
-        return search.found != NULL;
+        box = FindProcessWindow(ProcessOf(app.dialog()), "#32770", NULL, {app.dialog()});
+        return box != NULL;
     });
-    if (search.found == NULL)
+    if (box == NULL)
         return "";
     char caption[64] = "";
-    GetWindowTextA(search.found, caption, sizeof caption);
+    GetWindowTextA(box, caption, sizeof caption);
     std::string text;
-    EnumChildWindows(search.found, LongestStatic, reinterpret_cast<LPARAM>(&text));
-    PostMessageA(search.found, WM_COMMAND, IDOK, 0);
-    WaitFor([&] { return !IsWindow(search.found); });
+    EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&text));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    WaitFor([&] { return !IsWindow(box); });
     return std::string(caption) + "|" + text;
 }
 

@@ -13,40 +13,16 @@
 
 namespace {
 
-struct DialogSearch {
-    DWORD processId;
-    std::vector<HWND> skip;
-    HWND found;
-};
-
-BOOL CALLBACK FindOtherDialog(HWND window, LPARAM value) {
-    DialogSearch *search = reinterpret_cast<DialogSearch *>(value);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (processId != search->processId || !IsWindowVisible(window) ||
-        std::string(className) != "#32770")
-        return TRUE;
-    for (HWND skipped : search->skip)
-        if (skipped == window)
-            return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // Waits for a dialog of the program other than those in skip.
 HWND WaitForDialog(const Firmlook &app, std::vector<HWND> skip, DWORD milliseconds = 10000) {
-    DialogSearch search = {0, skip, NULL};
-    GetWindowThreadProcessId(app.dialog(), &search.processId);
+    HWND found = NULL;
     WaitFor(
         [&] {
-            search.found = NULL;
-            EnumWindows(FindOtherDialog, reinterpret_cast<LPARAM>(&search));
-            return search.found != NULL;
+            found = FindProcessWindow(ProcessOf(app.dialog()), "#32770", NULL, skip);
+            return found != NULL;
         },
         milliseconds);
-    return search.found;
+    return found;
 }
 
 std::string Title(HWND window) {

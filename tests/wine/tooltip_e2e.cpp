@@ -10,27 +10,6 @@
 
 namespace {
 
-struct TipSearch {
-    DWORD processId;
-    std::string text;
-};
-
-BOOL CALLBACK FindVisibleTip(HWND window, LPARAM value) {
-    TipSearch *search = reinterpret_cast<TipSearch *>(value);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[32] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (processId == search->processId && lstrcmpiA(className, "tooltips_class32") == 0 &&
-        IsWindowVisible(window)) {
-        char text[256] = "";
-        SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        search->text = text;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Points at the middle of a control and returns the tip shown for it ("" for none).
 std::string TipFor(const Firmlook &app, int id) {
     POINT away = {2, 2};
@@ -41,15 +20,18 @@ std::string TipFor(const Firmlook &app, int id) {
     SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     Sleep(50);
     SetCursorPos((rect.left + rect.right) / 2 + 1, (rect.top + rect.bottom) / 2);
-    TipSearch search = {0, ""};
-    GetWindowThreadProcessId(app.dialog(), &search.processId);
+    std::string text;
     WaitFor(
         [&] {
-            EnumWindows(FindVisibleTip, reinterpret_cast<LPARAM>(&search));
-            return !search.text.empty();
+            HWND tip = FindProcessWindow(ProcessOf(app.dialog()), "tooltips_class32", NULL);
+            char buffer[256] = "";
+            if (tip != NULL)
+                SendMessageA(tip, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+            text = buffer;
+            return !text.empty();
         },
         2500);
-    return search.text;
+    return text;
 }
 
 TEST(Tooltips, TipsFollowTheLanguageWithoutReRegistering) {
