@@ -3,7 +3,8 @@
 set -eu
 packages=(cmake make g++ libgtest-dev googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64
           binutils-mingw-w64-i686 wine64 xvfb xauth x11-utils imagemagick
-          cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation)
+          cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation
+          wine32:i386 qemu-system-x86 linux-image-amd64 busybox-static cpio)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -11,5 +12,7 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "Installing: ${missing[*]}"
 sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+# The 32-bit Wine for the emulated guest comes from the i386 architecture.
+dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
