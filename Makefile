@@ -1,7 +1,7 @@
 # Firmlook: build, run and test on Debian 12 (the program itself runs under Wine here).
 PRESETS := win32 win64 host
 
-.PHONY: all deps build run test unit wine binary screenshot clean
+.PHONY: all deps build run test unit wine binary w32vm screenshot clean
 
 all: build
 
@@ -16,11 +16,13 @@ build: deps
 run: build
 	bash tools/run-firmlook.sh
 
-# Every test layer: native unit tests, the Wine end-to-end tests and the binary checks.
+# Every test layer: native unit tests, the binary checks, the Wine end-to-end tests and the
+# smoke run of the 32-bit deliverables in an emulated guest.
 test: build
 	ctest --preset host
 	ctest --preset win32
 	ctest --preset win64
+	ctest --preset w32vm
 
 unit: build
 	ctest --preset host
@@ -30,6 +32,9 @@ wine: build
 
 binary: build
 	ctest --preset win32
+
+w32vm: build
+	ctest --preset w32vm
 
 screenshot: build
 	bash tools/screenshot.sh docs/firmlook.png

@@ -247,13 +247,13 @@ bool Firmlook::Launch(const std::string &program, const std::string &folder) {
     if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, folder.c_str(), &startup,
                         &process_))
         return false;
-    WaitForInputIdle(process_.hProcess, 10000);
+    WaitForInputIdle(process_.hProcess, startTimeout_);
     bool shown = WaitFor(
         [&] {
             dialog_ = FindProcessWindow(process_.dwProcessId, "#32770", " Firmlook");
             return dialog_ != NULL;
         },
-        15000);
+        startTimeout_);
     // The number boxes' start values arm the 250 ms layout timer; let it fire first.
     Sleep(500);
     return shown;

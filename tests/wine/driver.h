@@ -61,6 +61,8 @@ class Firmlook {
     // The same with a copy of Firmlook.exe in the working folder, so that the libraries it
     // loads by name come from that folder (or are missing there).
     bool StartCopy(const std::string &workingFolder);
+    // How long Start waits for the dialog (15 s unless set; emulated guests need more).
+    void SetStartTimeout(DWORD milliseconds) { startTimeout_ = milliseconds; }
     HWND dialog() const { return dialog_; }
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
     std::string Report() const;
@@ -77,6 +79,7 @@ class Firmlook {
     bool Launch(const std::string &program, const std::string &folder);
     PROCESS_INFORMATION process_ = {};
     HWND dialog_ = NULL;
+    DWORD startTimeout_ = 15000;
 };
 
 // Polls until condition() holds or the time is up.

@@ -1,0 +1,243 @@
+// Smoke run of a Firmlook build and its memquery.dll, for the 32-bit deliverables in the
+// emulated guest and for the x86_64 twin. Every step prints "ok" or "FAIL"; the firmware
+// reports are written to OUT_DIR so that the two builds' bytes can be compared.
+// usage: firmlook_smoke.exe OUT_DIR
+#include <windows.h>
+#include <commctrl.h>
+#include <x86intrin.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <string>
+
+#include "../wine/driver.h"
+
+namespace {
+
+const int kClose = 1, kLanguageButton = 10, kPrintButton = 13, kRefreshButton = 14, kRamInfo = 17,
+          kRomDates = 18;
+
+int g_failures = 0;
+
+void Check(bool passed, const std::string &what, const std::string &detail = "") {
+    printf("%s %s%s%s\n", passed ? "ok  " : "FAIL", what.c_str(), passed ? "" : ": ",
+           passed ? "" : detail.c_str());
+    fflush(stdout);
+    if (!passed)
+        ++g_failures;
+}
+
+bool German() {
+    return PRIMARYLANGID(GetUserDefaultLangID()) == LANG_GERMAN;
+}
+
+// Values a real machine could hold that exercise the buffer handling: a 498-character
+// identifier, a 10-character date, a binary date without its NUL and a DWORD version.
+void SeedOddFirmware() {
+    ClearFirmwareValues();
+    SetFirmwareString("Identifier", std::string(498, 'I'));
+    SetFirmwareString("SystemBiosDate", "06/20/2019");
+    SetFirmwareValue("VideoBiosDate", REG_BINARY, "11/03/17");
+    SetFirmwareValue("SystemBiosVersion", REG_MULTI_SZ, std::string(499, 'V') + '\0');
+    SetFirmwareValue("VideoBiosVersion", REG_DWORD, std::string("ABC\0", 4));
+}
+
+// Asks a hook library, loaded into Firmlook's own process, what the dialog class's icon is:
+// 2 when it is the program's icon resource, 1 when there is none, 3 for another one.
+int ClassIconVerdict(HWND dialog) {
+    HMODULE probe = LoadLibraryA("class_icon_probe.dll");
+    HOOKPROC hook = probe ? reinterpret_cast<HOOKPROC>(
+                                reinterpret_cast<void *>(GetProcAddress(probe, "ClassIconHook")))
+                          : NULL;
+    if (hook == NULL)
+        return -1;
+    DWORD thread = GetWindowThreadProcessId(dialog, NULL);
+    HHOOK handle = SetWindowsHookExA(WH_GETMESSAGE, hook, probe, thread);
+    int verdict = 0;
+    if (handle != NULL) {
+        PostMessageA(dialog, RegisterWindowMessageA("FirmlookClassIconProbe"), 0, 0);
+        WaitFor(
+            [&] {
+                verdict = static_cast<int>(
+                    reinterpret_cast<INT_PTR>(GetPropA(dialog, "FirmlookClassIcon")));
+                return verdict != 0;
+            },
+            20000);
+        UnhookWindowsHookEx(handle);
+    }
+    FreeLibrary(probe);
+    return verdict;
+}
+
+// Points at the middle of a control and returns the text of the tip that shows up.
+std::string TipFor(const Firmlook &app, int id) {
+    SetCursorPos(2, 2);
+    Sleep(300);
+    RECT rect;
+    GetWindowRect(app.Item(id), &rect);
+    int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+    SetCursorPos(x, y);
+    Sleep(50);
+    SetCursorPos(x + 1, y);
+    std::string text;
+    WaitFor(
+        [&] {
+            HWND tip = FindProcessWindow(ProcessOf(app.dialog()), "tooltips_class32", NULL);
+            char buffer[256] = "";
+            if (tip != NULL)
+                SendMessageA(tip, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+            text = buffer;
+            return !text.empty();
+        },
+        10000);
+    return text;
+}
+
+void FirmlookSmoke(const std::string &out) {
+    DeleteSettings();
+    SeedTypicalFirmware();
+    // The DOS subprogram's stand-in answers the ROM date probe with this record.
+    const std::string folder = NewWorkFolder();
+    InstallRomprobe(folder);
+    WriteBytes(folder + "\\probe-record", "03/15/11 - 2010-12-24");
+    SetEnvironmentVariableA("ROMPROBE_PROBE_FILE", (folder + "\\probe-record").c_str());
+    Firmlook app;
+    app.SetStartTimeout(120000);
+    if (!app.Start(folder)) {
+        Check(false, "Firmlook.exe starts and shows its dialog");
+        return;
+    }
+    int controls = 0;
+    for (HWND child = GetWindow(app.dialog(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT))
+        ++controls;
+    Check(controls == 23, "the dialog has 23 controls", std::to_string(controls));
+
+    const std::string typical = app.Report();
+    WriteBytes(out + "\\typical.txt", typical);
+    Check(typical.find("06/20/19    -->  ") != std::string::npos,
+          "the report shows the seeded BIOS date", typical);
+    app.Click(kRomDates);
+    const std::string rom = app.Report();
+    WriteBytes(out + "\\rom.txt", rom);
+    Check(rom.find("03/15/11    -->  ") != std::string::npos &&
+              rom.find("2010-12-24  -->  ") != std::string::npos,
+          "the ROM dates come from the started subprogram", rom);
+    app.Click(kRomDates);
+    SeedOddFirmware();
+    app.Click(kRefreshButton);
+    WriteBytes(out + "\\odd.txt", app.Report());
+
+    const bool german = German();
+    Check(app.Text(kClose) == (german ? "Beenden" : "Close"), "the captions follow the locale",
+          app.Text(kClose));
+    app.Click(kLanguageButton);
+    Check(app.Text(kClose) == (german ? "Close" : "Beenden"),
+          "the language button switches the captions", app.Text(kClose));
+    WriteBytes(out + "\\switched.txt", app.Report());
+
+    const int icon = ClassIconVerdict(app.dialog());
+    Check(icon == 2, "the dialog class has the program's icon", std::to_string(icon));
+    const std::string tip = TipFor(app, kPrintButton);
+    Check(tip == (german ? "Print Content of the Output Window"
+                         : "Inhalt des Ausgabefensters ausdrucken"),
+          "the print button's tip is in the switched language", tip);
+
+    app.Click(kLanguageButton);
+    app.Click(kRamInfo);
+    const std::string system = app.Report();
+    WriteBytes(out + "\\system.txt", system);
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    const std::string versionLine =
+        (german ? " Hauptversion: " : " Major Version: ") + std::to_string(version.dwMajorVersion) +
+        (german ? " - Unterversion: " : " - Minor Version: ") +
+        std::to_string(version.dwMinorVersion) +
+        " - Build: " + std::to_string(version.dwBuildNumber & 0xFFFF) + " \r\n";
+    Check(system.find("Win-API \"GlobalMemoryStatusEx\" \r\n") != std::string::npos,
+          "the system report's memory note names GlobalMemoryStatusEx", system);
+    Check(system.find(versionLine) != std::string::npos,
+          "the system report shows the Windows version", versionLine);
+
+    app.Click(kClose);
+    DWORD exitCode = 99;
+    Check(app.WaitForExit(60000, &exitCode) && exitCode == 0, "Close ends the process with 0",
+          std::to_string(exitCode));
+}
+
+typedef int(__cdecl *IntExport)(void);
+
+// The process's own clock measurement: time-stamp ticks over a fifth of a second.
+int OwnMhz() {
+    LARGE_INTEGER frequency, start, now;
+    QueryPerformanceFrequency(&frequency);
+    unsigned long long first = __rdtsc();
+    QueryPerformanceCounter(&start);
+    do {
+        QueryPerformanceCounter(&now);
+    } while (now.QuadPart - start.QuadPart < frequency.QuadPart / 5);
+    return static_cast<int>((__rdtsc() - first) / 200000ull);
+}
+
+int MiB(DWORDLONG bytes) {
+    return static_cast<int>(bytes / 1048576);
+}
+
+void MemQuerySmoke() {
+    HMODULE library = LoadLibraryA("memquery.dll");
+    Check(library != NULL, "memquery.dll loads by name");
+    if (library == NULL)
+        return;
+    const char *names[8] = {"_TickRate",  "_GetRamEx0", "_GetRamEx1", "_GetRamEx2",
+                            "_GetRamEx3", "_GetRamEx4", "_GetRamEx5", "_GetRamEx6"};
+    IntExport exports[8];
+    std::string missing;
+    for (int i = 0; i < 8; ++i) {
+        exports[i] = reinterpret_cast<IntExport>(
+            reinterpret_cast<void *>(GetProcAddress(library, names[i])));
+        if (exports[i] == NULL)
+            missing += std::string(" ") + names[i];
+    }
+    Check(missing.empty(), "GetProcAddress finds the eight undecorated names", missing);
+    if (!missing.empty())
+        return;
+
+    const int mhz = exports[0](), own = OwnMhz();
+    Check(mhz > 0 && abs(mhz - own) <= own / 4, "_TickRate returns the clock",
+          std::to_string(mhz) + " MHz, own measurement " + std::to_string(own) + " MHz");
+
+    MEMORYSTATUSEX status = {};
+    status.dwLength = sizeof status;
+    GlobalMemoryStatusEx(&status);
+    const int totals[3] = {exports[2](), exports[4](), exports[6]()};
+    const int own3[3] = {MiB(status.ullTotalPhys), MiB(status.ullTotalPageFile),
+                         MiB(status.ullTotalVirtual)};
+    Check(totals[0] == own3[0] && totals[1] == own3[1] && totals[2] == own3[2],
+          "the memory totals match GlobalMemoryStatusEx",
+          std::to_string(totals[0]) + "/" + std::to_string(totals[1]) + "/" +
+              std::to_string(totals[2]) + " vs " + std::to_string(own3[0]) + "/" +
+              std::to_string(own3[1]) + "/" + std::to_string(own3[2]));
+    Check(abs(exports[1]() - static_cast<int>(status.dwMemoryLoad)) <= 5 &&
+              abs(exports[3]() - MiB(status.ullAvailPhys)) <= 64,
+          "the memory load and free memory match GlobalMemoryStatusEx");
+    FreeLibrary(library);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc != 2) {
+        fprintf(stderr, "usage: firmlook_smoke OUT_DIR\n");
+        return 2;
+    }
+    const std::string out = argv[1];
+    CreateDirectoryA(out.c_str(), NULL);
+    printf("Firmlook smoke run, %d-bit, user language %04x\n", static_cast<int>(sizeof(void *) * 8),
+           GetUserDefaultLangID());
+    FirmlookSmoke(out);
+    MemQuerySmoke();
+    printf("%s: %d failed\n", g_failures ? "FAILED" : "passed", g_failures);
+    return g_failures ? 1 : 0;
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The 32-bit deliverables for real: runs the i686 smoke program in the emulated guest and
+# compares its firmware reports byte for byte with those of the x86_64 twin under Wine here.
+# usage: w32vm-smoke.sh SOURCE_DIR
+set -u
+root=$(cd "$1" && pwd)
+out=$root/build/w32vm
+rc=0
+for program in win32/firmlook_smoke.exe win64/firmlook_smoke.exe; do
+    [ -f "$root/build/$program" ] || { echo "build/$program is missing: build both presets"; exit 1; }
+done
+rm -rf "$out/i686" "$out/x86_64"
+mkdir -p "$out/i686" "$out/x86_64"
+
+echo "== x86_64 twin under Wine"
+for pass in en:en_US.UTF-8 de:de_DE.UTF-8; do
+    bash "$root/tests/wine/run-under-wine.sh" "$root/build/win64" "${pass#*:}" firmlook_smoke.exe \
+        "Z:$out/x86_64/${pass%%:*}" || rc=1
+done
+
+echo "== i686 deliverables in the emulated guest"
+start=$(date +%s)
+W32RUN_TIMEOUT=900 bash "$root/tools/w32vm/w32run" "$out/vm" \
+    "bash '$root/tests/smoke/guest-run.sh' '$root/build/win32' '$out'" || rc=1
+echo "guest run took $(( $(date +%s) - start ))s"
+
+echo "== firmware reports of both builds"
+for lang in en de; do
+    for report in typical rom odd switched; do
+        file=$lang/$report.txt
+        if [ -s "$out/i686/$file" ] && cmp -s "$out/i686/$file" "$out/x86_64/$file"; then
+            echo "ok   $file is byte-identical"
+        else
+            echo "FAIL $file differs or is missing"
+            rc=1
+        fi
+    done
+done
+exit $rc
