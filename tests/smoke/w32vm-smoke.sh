@@ -20,8 +20,9 @@ done
 
 echo "== i686 deliverables in the emulated guest"
 start=$(date +%s)
-W32RUN_TIMEOUT=900 bash "$root/tools/w32vm/w32run" "$out/vm" \
-    "bash '$root/tests/smoke/guest-run.sh' '$root/build/win32' '$out'" || rc=1
+# From the source folder, which the guest then sees even when it lies under /tmp.
+(cd "$root" && W32RUN_TIMEOUT=900 bash tools/w32vm/w32run "$out/vm" \
+    "bash tests/smoke/guest-run.sh '$root/build/win32' '$out'") || rc=1
 echo "guest run took $(( $(date +%s) - start ))s"
 
 echo "== firmware reports of both builds"
