@@ -4,7 +4,7 @@ set -eu
 packages=(cmake make g++ libgtest-dev googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64
           binutils-mingw-w64-i686 wine64 xvfb xauth x11-utils imagemagick
           cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation
-          wine32:i386 qemu-system-x86 linux-image-amd64 busybox-static cpio)
+          wine32:i386 libcups2:i386 qemu-system-x86 linux-image-amd64 busybox-static cpio iproute2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

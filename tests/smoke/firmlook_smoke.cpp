@@ -1,10 +1,10 @@
 // Smoke run of a Firmlook build and its memquery.dll, for the 32-bit deliverables in the
 // emulated guest and for the x86_64 twin. Every step prints "ok" or "FAIL"; the firmware
 // reports are written to OUT_DIR so that the two builds' bytes can be compared.
-// usage: firmlook_smoke.exe OUT_DIR
+// usage: firmlook_smoke.exe OUT_DIR [--print]
+// With --print the report is also printed to the default printer through both dialogs.
 #include <windows.h>
 #include <commctrl.h>
-#include <x86intrin.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -70,31 +70,7 @@ int ClassIconVerdict(HWND dialog) {
     return verdict;
 }
 
-// Points at the middle of a control and returns the text of the tip that shows up.
-std::string TipFor(const Firmlook &app, int id) {
-    SetCursorPos(2, 2);
-    Sleep(300);
-    RECT rect;
-    GetWindowRect(app.Item(id), &rect);
-    int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
-    SetCursorPos(x, y);
-    Sleep(50);
-    SetCursorPos(x + 1, y);
-    std::string text;
-    WaitFor(
-        [&] {
-            HWND tip = FindProcessWindow(ProcessOf(app.dialog()), "tooltips_class32", NULL);
-            char buffer[256] = "";
-            if (tip != NULL)
-                SendMessageA(tip, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-            text = buffer;
-            return !text.empty();
-        },
-        10000);
-    return text;
-}
-
-void FirmlookSmoke(const std::string &out) {
+void FirmlookSmoke(const std::string &out, bool print) {
     DeleteSettings();
     SeedTypicalFirmware();
     // The DOS subprogram's stand-in answers the ROM date probe with this record.
@@ -118,6 +94,12 @@ void FirmlookSmoke(const std::string &out) {
     WriteBytes(out + "\\typical.txt", typical);
     Check(typical.find("06/20/19    -->  ") != std::string::npos,
           "the report shows the seeded BIOS date", typical);
+    if (print) {
+        Check(PrintThroughDialogs(app, "Liberation Mono", "12", 120000),
+              "the report goes through the print-setup and font dialogs");
+        // Answered once the print loop in the program's thread has finished.
+        WriteBytes(out + "\\printed.txt", app.Report());
+    }
     app.Click(kRomDates);
     const std::string rom = app.Report();
     WriteBytes(out + "\\rom.txt", rom);
@@ -139,7 +121,7 @@ void FirmlookSmoke(const std::string &out) {
 
     const int icon = ClassIconVerdict(app.dialog());
     Check(icon == 2, "the dialog class has the program's icon", std::to_string(icon));
-    const std::string tip = TipFor(app, kPrintButton);
+    const std::string tip = TipFor(app, kPrintButton, 10000);
     Check(tip == (german ? "Print Content of the Output Window"
                          : "Inhalt des Ausgabefensters ausdrucken"),
           "the print button's tip is in the switched language", tip);
@@ -168,18 +150,6 @@ void FirmlookSmoke(const std::string &out) {
 }
 
 typedef int(__cdecl *IntExport)(void);
-
-// The process's own clock measurement: time-stamp ticks over a fifth of a second.
-int OwnMhz() {
-    LARGE_INTEGER frequency, start, now;
-    QueryPerformanceFrequency(&frequency);
-    unsigned long long first = __rdtsc();
-    QueryPerformanceCounter(&start);
-    do {
-        QueryPerformanceCounter(&now);
-    } while (now.QuadPart - start.QuadPart < frequency.QuadPart / 5);
-    return static_cast<int>((__rdtsc() - first) / 200000ull);
-}
 
 int MiB(DWORDLONG bytes) {
     return static_cast<int>(bytes / 1048576);
@@ -228,15 +198,16 @@ void MemQuerySmoke() {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 2) {
-        fprintf(stderr, "usage: firmlook_smoke OUT_DIR\n");
+    const bool print = argc == 3 && std::string(argv[2]) == "--print";
+    if (argc != 2 && !print) {
+        fprintf(stderr, "usage: firmlook_smoke OUT_DIR [--print]\n");
         return 2;
     }
     const std::string out = argv[1];
     CreateDirectoryA(out.c_str(), NULL);
     printf("Firmlook smoke run, %d-bit, user language %04x\n", static_cast<int>(sizeof(void *) * 8),
            GetUserDefaultLangID());
-    FirmlookSmoke(out);
+    FirmlookSmoke(out, print);
     MemQuerySmoke();
     printf("%s: %d failed\n", g_failures ? "FAILED" : "passed", g_failures);
     return g_failures ? 1 : 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Inside the emulated guest: makes a 32-bit Wine prefix on the guest's tmpfs and runs the
-# smoke program of the i686 build once per language.
+# Inside the emulated guest: starts a CUPS of the guest's own with a PDF printer, makes a
+# 32-bit Wine prefix on the guest's tmpfs and runs the smoke program of the i686 build once
+# per language, the English pass printing too. The PDF lands in OUT_DIR/pdf.
 # usage: guest-run.sh BUILD_DIR OUT_DIR
 set -u
 build=$1; out=$2
@@ -14,6 +15,28 @@ for _ in $(seq 300); do [ -S /tmp/.X11-unix/X7 ] && break; sleep 0.1; done
 [ -S /tmp/.X11-unix/X7 ] || { echo "Xvfb did not start"; cat /tmp/xvfb.log; exit 1; }
 export DISPLAY=:7
 
+# CUPS with the host's programs but the guest's own configuration, spool and printer, so
+# that nothing of the host's printing set-up is touched.
+start_printer() {
+    mkdir -p /tmp/cups-etc /run/cups /root/PDF "$out/pdf"
+    cp -a /etc/cups/. /tmp/cups-etc/
+    rm -f /tmp/cups-etc/printers.conf* /tmp/cups-etc/ppd/*
+    mount --bind /tmp/cups-etc /etc/cups
+    for d in /var/spool/cups /var/cache/cups /var/log/cups; do mount -t tmpfs cups $d; done
+    chmod 710 /var/spool/cups
+    mkdir -m 1770 /var/spool/cups/tmp
+    # cups-pdf writes to the job owner's home.
+    mount --bind "$out/pdf" /root/PDF
+    ip link set lo up
+    /usr/sbin/cupsd || return 1
+    for _ in $(seq 100); do [ -S /run/cups/cups.sock ] && break; sleep 0.2; done
+    lpadmin -p FirmlookPDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null &&
+        lpadmin -d FirmlookPDF
+}
+start=$(date +%s)
+start_printer || echo "the guest's printer could not be set up"
+echo "printer set up in $(seconds "$start")"
+
 start=$(date +%s)
 # One wineserver for the whole run: the seeded firmware values are volatile.
 mkdir -p "$WINEPREFIX"
@@ -23,10 +46,13 @@ echo "32-bit Wine prefix made in $(seconds "$start")"
 
 rc=0
 cd "$build" || exit 1
-for pass in en:en_US.UTF-8 de:de_DE.UTF-8; do
+for pass in en:en_US.UTF-8:--print de:de_DE.UTF-8; do
+    IFS=: read -r lang locale print <<<"$pass"
     start=$(date +%s)
-    LC_ALL=${pass#*:} timeout 300 $wine firmlook_smoke.exe "Z:$out/i686/${pass%%:*}" || rc=1
-    echo "smoke run ${pass#*:} took $(seconds "$start")"
+    LC_ALL=$locale timeout 300 $wine firmlook_smoke.exe "Z:$out/i686/$lang" $print || rc=1
+    echo "smoke run $locale took $(seconds "$start")"
 done
+# The PDF printer may still be converting the job.
+for _ in $(seq 120); do lpstat -o 2>/dev/null | grep -q . || break; sleep 0.5; done
 $wineserver -k
 exit $rc

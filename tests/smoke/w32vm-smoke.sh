@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The 32-bit deliverables for real: runs the i686 smoke program in the emulated guest and
-# compares its firmware reports byte for byte with those of the x86_64 twin under Wine here.
+# The 32-bit deliverables for real: runs the i686 smoke program in the emulated guest,
+# compares its firmware reports byte for byte with those of the x86_64 twin under Wine here,
+# and reads the PDF that the 32-bit program printed there.
 # usage: w32vm-smoke.sh SOURCE_DIR
 set -u
 root=$(cd "$1" && pwd)
@@ -9,8 +10,8 @@ rc=0
 for program in win32/firmlook_smoke.exe win64/firmlook_smoke.exe; do
     [ -f "$root/build/$program" ] || { echo "build/$program is missing: build both presets"; exit 1; }
 done
-rm -rf "$out/i686" "$out/x86_64"
-mkdir -p "$out/i686" "$out/x86_64"
+rm -rf "$out/i686" "$out/x86_64" "$out/pdf"
+mkdir -p "$out/i686" "$out/x86_64" "$out/pdf"
 
 echo "== x86_64 twin under Wine"
 for pass in en:en_US.UTF-8 de:de_DE.UTF-8; do
@@ -37,4 +38,21 @@ for lang in en de; do
         fi
     done
 done
+echo "== the 32-bit print-out"
+pdf=$out/pdf/Firmlook.pdf
+pages=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ {print $2}')
+if [ "$pages" = 1 ]; then echo "ok   the PDF has one page"; else echo "FAIL PDF pages: '$pages'"; rc=1; fi
+# PDF hyphens come back as soft hyphens (U+00AD); the beginning of each line is enough here.
+text=$(pdftotext -layout "$pdf" - 2>/dev/null | sed 's/\xC2\xAD/-/g' | tr -s ' ')
+missing=0
+while IFS= read -r line; do
+    line=$(printf '%s' "$line" | tr -d '\r' | cut -c1-60 | tr -s ' ' | sed 's/^ //; s/ $//')
+    [ -z "$line" ] && continue
+    grep -qF -- "$line" <<<"$text" || { echo "FAIL line missing from the PDF: $line"; missing=1; }
+done <"$out/i686/en/printed.txt"
+if [ -s "$out/i686/en/printed.txt" ] && [ $missing -eq 0 ]; then
+    echo "ok   the PDF holds every line of the printed report"
+else
+    rc=1
+fi
 exit $rc

@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <string.h>
+#include <x86intrin.h>
 
 #include <chrono>
 #include <vector>
@@ -290,4 +291,79 @@ RECT Firmlook::ChildRect(int id) const {
     GetWindowRect(Item(id), &rect);
     MapWindowPoints(NULL, dialog_, reinterpret_cast<POINT *>(&rect), 2);
     return rect;
+}
+
+std::string TipFor(const Firmlook &app, int id, DWORD milliseconds) {
+    SetCursorPos(2, 2);
+    Sleep(300);
+    RECT rect;
+    GetWindowRect(app.Item(id), &rect);
+    int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+    SetCursorPos(x, y);
+    Sleep(50);
+    SetCursorPos(x + 1, y);
+    std::string text;
+    WaitFor(
+        [&] {
+            HWND tip = FindProcessWindow(ProcessOf(app.dialog()), "tooltips_class32", NULL);
+            char buffer[256] = "";
+            if (tip != NULL)
+                SendMessageA(tip, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+            text = buffer;
+            return !text.empty();
+        },
+        milliseconds);
+    return text;
+}
+
+HWND WaitForDialog(const Firmlook &app, const std::vector<HWND> &skip, DWORD milliseconds) {
+    HWND found = NULL;
+    WaitFor(
+        [&] {
+            found = FindProcessWindow(ProcessOf(app.dialog()), "#32770", NULL, skip);
+            return found != NULL;
+        },
+        milliseconds);
+    return found;
+}
+
+namespace {
+
+// Selects an entry of one of the font dialog's combo boxes as a user would.
+void Choose(HWND dialog, int comboId, const char *entry) {
+    HWND combo = GetDlgItem(dialog, comboId);
+    SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    Sleep(200);
+}
+
+} // namespace
+
+bool PrintThroughDialogs(const Firmlook &app, const char *face, const char *size,
+                         DWORD milliseconds) {
+    PostMessageA(app.dialog(), WM_COMMAND, 13, 0);
+    HWND setup = WaitForDialog(app, {app.dialog()}, milliseconds);
+    if (setup == NULL)
+        return false;
+    PostMessageA(setup, WM_COMMAND, IDOK, 0);
+    WaitFor([&] { return !IsWindow(setup); }, milliseconds);
+    HWND font = WaitForDialog(app, {app.dialog(), setup}, milliseconds);
+    if (font == NULL)
+        return false;
+    Choose(font, 0x470, face); // face name box
+    Choose(font, 0x472, size); // size box
+    PostMessageA(font, WM_COMMAND, IDOK, 0);
+    return WaitFor([&] { return !IsWindow(font); }, milliseconds);
+}
+
+int OwnMhz() {
+    LARGE_INTEGER frequency, start, now;
+    QueryPerformanceFrequency(&frequency);
+    unsigned long long first = __rdtsc();
+    QueryPerformanceCounter(&start);
+    do {
+        QueryPerformanceCounter(&now);
+    } while (now.QuadPart - start.QuadPart < frequency.QuadPart / 5);
+    return static_cast<int>((__rdtsc() - first) / 200000ull);
 }

@@ -82,6 +82,18 @@ class Firmlook {
     DWORD startTimeout_ = 15000;
 };
 
+// Points at the middle of a control and returns the text of the tip that shows up ("" for
+// none within the time).
+std::string TipFor(const Firmlook &app, int id, DWORD milliseconds = 2500);
+// Waits for a dialog of the program other than those in skip.
+HWND WaitForDialog(const Firmlook &app, const std::vector<HWND> &skip, DWORD milliseconds = 10000);
+// Presses Print and answers the print-setup dialog with OK and the font dialog with this face
+// and size; true once the font dialog has closed, after which the program prints.
+bool PrintThroughDialogs(const Firmlook &app, const char *face, const char *size,
+                         DWORD milliseconds = 10000);
+// The process's own clock measurement: time-stamp ticks over a fifth of a second, in MHz.
+int OwnMhz();
+
 // Polls until condition() holds or the time is up.
 template <typename Condition> bool WaitFor(Condition condition, DWORD milliseconds = 5000) {
     DWORD start = GetTickCount();

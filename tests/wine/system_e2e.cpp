@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <x86intrin.h>
 
 #include <regex>
 #include <string>
@@ -70,18 +69,6 @@ TEST(MemQuery, ExportsMatchTheProcessOwnQueries) {
     EXPECT_NEAR(exports[5](), MiB(own.ullAvailPageFile), 64);
     EXPECT_NEAR(exports[7](), MiB(own.ullAvailVirtual), 64);
     FreeLibrary(library);
-}
-
-// The test's own clock measurement: time-stamp ticks over a fifth of a second.
-int OwnMhz() {
-    LARGE_INTEGER frequency, start, now;
-    QueryPerformanceFrequency(&frequency);
-    unsigned long long first = __rdtsc();
-    QueryPerformanceCounter(&start);
-    do {
-        QueryPerformanceCounter(&now);
-    } while (now.QuadPart - start.QuadPart < frequency.QuadPart / 5);
-    return static_cast<int>((__rdtsc() - first) / 200000ull);
 }
 
 TEST(MemQuery, TickRateIsTheClockAndRestoresThePriority) {

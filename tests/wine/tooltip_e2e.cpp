@@ -10,30 +10,6 @@
 
 namespace {
 
-// Points at the middle of a control and returns the tip shown for it ("" for none).
-std::string TipFor(const Firmlook &app, int id) {
-    POINT away = {2, 2};
-    SetCursorPos(away.x, away.y);
-    Sleep(300);
-    RECT rect;
-    GetWindowRect(app.Item(id), &rect);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    Sleep(50);
-    SetCursorPos((rect.left + rect.right) / 2 + 1, (rect.top + rect.bottom) / 2);
-    std::string text;
-    WaitFor(
-        [&] {
-            HWND tip = FindProcessWindow(ProcessOf(app.dialog()), "tooltips_class32", NULL);
-            char buffer[256] = "";
-            if (tip != NULL)
-                SendMessageA(tip, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-            text = buffer;
-            return !text.empty();
-        },
-        2500);
-    return text;
-}
-
 TEST(Tooltips, TipsFollowTheLanguageWithoutReRegistering) {
     DeleteSettings();
     SeedTypicalFirmware();
