@@ -15,7 +15,7 @@ const char *const kFirmwareValues[] = {"Identifier", "SystemBiosDate", "VideoBio
                                        "SystemBiosVersion", "VideoBiosVersion"};
 
 std::string FolderOf(const std::string &path) {
-    return path.substr(0, path.find_last_of('\\') + 1);
+    return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
 std::string OwnFolder() {
