@@ -148,6 +148,11 @@ TEST_F(RealRomprobe, ExitCodeTellsWhetherAFileWasWritten) {
     printf("one date probe took %lu ms under Wine, process start included\n", milliseconds);
     EXPECT_EQ(Run("xybioszz 6 7 5"), 0u);
     EXPECT_EQ(ReadBytes(File("XYBIOSZZ.$$$")), HexDumpText(Block(6, 7), 0xF000, 0x7000, 48));
+    // A result name that cannot be written, as in a read-only folder.
+    DeleteFileA(File("XYBIOSXY.$$$").c_str());
+    ASSERT_TRUE(CreateDirectoryA(File("XYBIOSXY.$$$").c_str(), NULL));
+    EXPECT_EQ(Run("xybiosxy"), 1u);
+    RemoveDirectoryA(File("XYBIOSXY.$$$").c_str());
     EXPECT_EQ(Run("something"), 1u);
     EXPECT_EQ(Run(""), 1u);
     UseImage(image_ + "x");
