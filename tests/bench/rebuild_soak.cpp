@@ -1,7 +1,8 @@
 // Clicks through many rebuilds of each report kind in a running Firmlook.exe under Wine and
 // prints the resident memory of its Wine process, read from /proc (through Wine's Z: drive),
 // before and after each kind. A figure printer, not a test; see rebuild-soak.sh.
-//   rebuild_soak.exe [REBUILDS]      (1000 unless given)
+//   rebuild_soak.exe [REBUILDS [KIND]]   (1000 rebuilds unless given; KIND: only the report
+//                                        kinds whose name holds this text)
 #include <windows.h>
 
 #include <stdio.h>
@@ -14,7 +15,8 @@
 
 namespace {
 
-const int kLanguage = 10, kFont = 11, kRefresh = 14, kRamInfo = 17, kRomDates = 18, kHexDump = 20;
+const int kLanguage = 10, kFont = 11, kRefresh = 14, kRamInfo = 17, kRomDates = 18, kNoNotes = 19,
+          kHexDump = 20, kOldMethod = 21;
 const int kWarmUp = 20;
 
 std::string ReadProcFile(const std::string &path) {
@@ -117,7 +119,7 @@ int Launches(const std::string &log) {
 
 struct Kind {
     const char *name;
-    int option;         // check box held set during the run (0: none)
+    int options[2];     // check boxes held set during the run (0: none)
     int control;        // what is pressed for each rebuild
     const char *marker; // a text the last report must hold
 };
@@ -126,6 +128,7 @@ struct Kind {
 
 int main(int argc, char **argv) {
     const int rebuilds = argc > 1 ? atoi(argv[1]) : 1000;
+    const char *only = argc > 2 ? argv[2] : NULL;
     setvbuf(stdout, NULL, _IONBF, 0);
 
     DeleteSettings();
@@ -171,17 +174,22 @@ int main(int argc, char **argv) {
            "after", "", "b/a", "before", "", "");
 
     const Kind kinds[] = {
-        {"firmware", 0, kRefresh, "System-BIOS-Version"},
-        {"firmware, ROM dates (18)", kRomDates, kRefresh, "ROM-System-BIOS-Date"},
-        {"ROM hex dump (20)", kHexDump, kRefresh, "F000:0FF0"},
-        {"system report (17)", kRamInfo, kRefresh, "MHz"},
-        {"language switch", 0, kLanguage, "System-BIOS-Version"},
-        {"font switch", 0, kFont, "System-BIOS-Version"},
+        {"firmware", {0}, kRefresh, "System-BIOS-Version"},
+        {"firmware, ROM dates (18)", {kRomDates}, kRefresh, "ROM-System-BIOS-Date"},
+        {"ROM hex dump (20)", {kHexDump}, kRefresh, "F000:0FF0"},
+        {"system report (17)", {kRamInfo}, kRefresh, "MHz"},
+        {"language switch", {0}, kLanguage, "System-BIOS-Version"},
+        {"font switch", {0}, kFont, "System-BIOS-Version"},
+        {"notes box (19), saved", {0}, kNoNotes, "System-BIOS-Version"},
+        {"ROM dates, old method (21)", {kRomDates, kOldMethod}, kRefresh, "ROM-System-BIOS-Date"},
     };
     int faults = 0;
     for (const Kind &kind : kinds) {
-        if (kind.option != 0)
-            app.Click(kind.option);
+        if (only != NULL && strstr(kind.name, only) == NULL)
+            continue;
+        for (int option : kind.options)
+            if (option != 0)
+                app.Click(option);
         for (int i = 0; i < kWarmUp; ++i)
             app.Click(kind.control);
         const int launchesBefore = Launches(log);
@@ -192,7 +200,7 @@ int main(int argc, char **argv) {
         DWORD seconds = (GetTickCount() - begin + 500) / 1000;
         Sample after = Take(pid, server);
         const std::string report = app.Report();
-        const bool rom = kind.option == kRomDates || kind.option == kHexDump;
+        const bool rom = kind.options[0] == kRomDates || kind.options[0] == kHexDump;
         const int launches = Launches(log) - launchesBefore;
         printf("%-26s %8ld %8ld %+6ld %8ld %8ld %+6ld %2d/%-2d %8ld %+6ld %5lu\n", kind.name,
                before.rss, after.rss, after.rss - before.rss, before.anon, after.anon,
@@ -206,8 +214,9 @@ int main(int argc, char **argv) {
             printf("  %d subprogram launches for %d rebuilds\n", launches, rebuilds);
             ++faults;
         }
-        if (kind.option != 0)
-            app.Click(kind.option);
+        for (int option : kind.options)
+            if (option != 0)
+                app.Click(option);
     }
     Sample end = Take(pid, server);
     printf("\nat end: VmRSS %ld kB, RssAnon %ld kB, %d descriptors; wineserver VmRSS %ld kB\n"
