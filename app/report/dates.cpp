@@ -1,7 +1,8 @@
 #include "dates.h"
 
-#include <stdio.h>
 #include <string.h>
+
+#include "format_text.h"
 
 namespace {
 
@@ -162,10 +163,10 @@ void AppendDateDecoration(const char *dateText, DateLayout layout, const char *a
 
     char line[128];
     if (language)
-        snprintf(line, sizeof line, "%02d. %s %4d", day, MonthName(month, 1), year);
+        FormatText(line, sizeof line, "%02d. %s %4d", day, MonthName(month, 1), year);
     else
-        snprintf(line, sizeof line, "%s %2d%s %4d", MonthName(month, 0), day,
-                 kOrdinalSuffixes[OrdinalSuffixIndex(day)], year);
+        FormatText(line, sizeof line, "%s %2d%s %4d", MonthName(month, 0), day,
+                   kOrdinalSuffixes[OrdinalSuffixIndex(day)], year);
     ReportAppend(report, arrow);
     ReportAppend(report, line);
 
@@ -173,7 +174,7 @@ void AppendDateDecoration(const char *dateText, DateLayout layout, const char *a
     if (weekday == 0)
         return;
     const char *weekdayName = WeekdayName(weekday, language);
-    snprintf(line, sizeof line, "  [%s] ", weekdayName);
+    FormatText(line, sizeof line, "  [%s] ", weekdayName);
     ReportAppend(report, line);
     ReportAppendBlanks(report, 11 - static_cast<int>(strlen(weekdayName)));
 
@@ -183,8 +184,8 @@ void AppendDateDecoration(const char *dateText, DateLayout layout, const char *a
         return;
     }
     if (language)
-        snprintf(line, sizeof line, "(vor %d Tag%s", age, age == 1 ? ") " : "en) ");
+        FormatText(line, sizeof line, "(vor %d Tag%s", age, age == 1 ? ") " : "en) ");
     else
-        snprintf(line, sizeof line, "(%d Day%s", age, age == 1 ? " ago) " : "s ago) ");
+        FormatText(line, sizeof line, "(%d Day%s", age, age == 1 ? " ago) " : "s ago) ");
     ReportAppend(report, line);
 }
