@@ -38,7 +38,12 @@ check "version block names Firmlook" grep -q 'VALUE "FileDescription", "Firmlook
 manifest=$(sed -n '/RT_MANIFEST/,/^END/p' "$work/resources.rc")
 for needle in 'name=""Tolvo.Firmlook""' '<description>Firmlook</description>' \
               'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""' \
-              'level=""asInvoker""' '>true</dpiAware>'; do
+              'level=""asInvoker""' '>true</dpiAware>' \
+              'supportedOS Id=""{e2011457-1546-43c5-a5fe-008deee3d3f0}""' \
+              'supportedOS Id=""{35138b9a-5d96-4fbd-8e2d-a2440225f93a}""' \
+              'supportedOS Id=""{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}""' \
+              'supportedOS Id=""{1f676c76-80e1-4239-95bb-83d0f6d0da78}""' \
+              'supportedOS Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""'; do
   check "manifest holds $needle" grep -qF "$needle" <<<"$manifest"
 done
 
