@@ -1,7 +1,7 @@
 # Firmlook: build, run and test on Debian 12 (the program itself runs under Wine here).
 PRESETS := win32 win64 host
 
-.PHONY: all deps build run test unit wine binary w32vm screenshot clean
+.PHONY: all deps build dist run test unit wine binary w32vm screenshot clean
 
 all: build
 
@@ -12,6 +12,10 @@ build: deps
 	@for p in $(PRESETS); do \
 	  cmake --preset $$p >/dev/null && cmake --build --preset $$p -j2 || exit 1; \
 	done
+
+# The release zip dist/Firmlook-<version>.zip of the 32-bit deliverables.
+dist: deps
+	cmake --preset win32 >/dev/null && cmake --build --preset win32 -j2 --target dist
 
 run: build
 	bash tools/run-firmlook.sh
@@ -40,4 +44,4 @@ screenshot: build
 	bash tools/screenshot.sh docs/firmlook.png
 
 clean:
-	rm -rf build
+	rm -rf build dist

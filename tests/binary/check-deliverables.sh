@@ -65,5 +65,17 @@ check "memquery.dll exports exactly _GetRamEx0.._GetRamEx6 and _TickRate ($expor
 dllimports=$(sed -n 's/.*DLL Name: //p' "$work/dll-private" | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
 check "memquery.dll imports only kernel32 and msvcrt ($dllimports)" test "$dllimports" = "kernel32.dll msvcrt.dll "
 
+# Release form: sizes within their limits, no symbols, no link time stamp (the release zip
+# must come out the same from every build of one commit).
+for limit in Firmlook.exe:49152 memquery.dll:12288 Romprobe.exe:24576; do
+  file=${limit%%:*}; max=${limit#*:}
+  if [ ! -f "$build/$file" ]; then echo "---- $file is not built here"; continue; fi
+  size=$(stat -c %s "$build/$file")
+  check "$file is $size bytes ($((size / 1024)) KB), at most $max" test "$size" -le "$max"
+  $objdump -p "$build/$file" > "$work/release-header" 2>&1
+  check "$file carries no symbols" grep -q 'symbols stripped' "$work/release-header"
+  check "$file carries no time stamp" grep -qE '^Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970' "$work/release-header"
+done
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
