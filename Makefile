@@ -20,9 +20,10 @@ dist: deps
 run: build
 	bash tools/run-firmlook.sh
 
-# Every test layer: native unit tests, the binary checks, the Wine end-to-end tests and the
-# smoke run of the 32-bit deliverables in an emulated guest.
-test: build
+# Every test layer: native unit tests, the binary checks (with the twice-built release zip),
+# the Wine end-to-end tests and the smoke run of the 32-bit deliverables from the release zip
+# in an emulated guest.
+test: build dist
 	ctest --preset host
 	ctest --preset win32
 	ctest --preset win64
@@ -37,7 +38,7 @@ wine: build
 binary: build
 	ctest --preset win32
 
-w32vm: build
+w32vm: build dist
 	ctest --preset w32vm
 
 screenshot: build
