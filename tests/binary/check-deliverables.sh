@@ -80,7 +80,7 @@ check "Romprobe.exe finds GetSystemFirmwareTable at run time, not by import" \
 # must come out the same from every build of one commit).
 for limit in Firmlook.exe:49152 memquery.dll:12288 Romprobe.exe:24576; do
   file=${limit%%:*}; max=${limit#*:}
-  if [ ! -f "$build/$file" ]; then echo "---- $file is not built here"; continue; fi
+  if [ ! -f "$build/$file" ]; then check "$file is built" false; continue; fi
   size=$(stat -c %s "$build/$file")
   check "$file is $size bytes ($((size / 1024)) KB), at most $max" test "$size" -le "$max"
   $objdump -p "$build/$file" > "$work/release-header" 2>&1
