@@ -84,11 +84,10 @@ std::string RomImage() {
     return image;
 }
 
-// Starts the program in a fresh folder beside Romprobe.exe, with this ROM image (none: the
-// firmware).
+// Starts the program beside its Romprobe.exe in a fresh working folder, with this ROM image
+// (none: the firmware).
 bool StartWithRom(Firmlook *app, const std::string &image) {
     const std::string folder = NewWorkFolder();
-    InstallRealRomprobe(folder);
     if (image.empty()) {
         SetEnvironmentVariableA("ROMPROBE_IMAGE", NULL);
     } else {
@@ -96,7 +95,7 @@ bool StartWithRom(Firmlook *app, const std::string &image) {
         SetEnvironmentVariableA("ROMPROBE_IMAGE", (folder + "\\rom.img").c_str());
     }
     app->SetStartTimeout(120000);
-    return app->Start(folder);
+    return app->StartInPlace(folder);
 }
 
 // The machine's own firmware: the SMBIOS date when no ROM window is readable, then the copy

@@ -16,6 +16,7 @@ zip=$(ls "$root"/dist/Firmlook-*.zip 2>/dev/null | tail -1)
 rm -rf "$out/i686" "$out/x86_64" "$out/pdf" "$out/release"
 mkdir -p "$out/i686" "$out/x86_64" "$out/pdf" "$out/release"
 python3 -m zipfile -e "$zip" "$out/release" || { echo "FAIL $zip does not unpack"; exit 1; }
+chmod +x "$out/release"/*.exe "$out/release"/*.dll
 echo "deliverables from $(basename "$zip"): $(cd "$out/release" && ls | tr '\n' ' ')"
 firmware_date=04/27/16
 

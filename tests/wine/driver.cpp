@@ -278,6 +278,10 @@ bool Firmlook::Start(const std::string &workingFolder) {
     return StartCopy(folder);
 }
 
+bool Firmlook::StartInPlace(const std::string &workingFolder) {
+    return Launch(ProgramPath(), workingFolder);
+}
+
 bool Firmlook::StartCopy(const std::string &workingFolder) {
     std::string copy = workingFolder + "\\Firmlook.exe";
     CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE);

@@ -66,6 +66,8 @@ class Firmlook {
     // Starts a copy of the program in the given working folder (empty: a fresh temporary one)
     // and waits until its dialog is shown and the start-up timer has fired.
     bool Start(const std::string &workingFolder = "");
+    // Starts the program where it lies, beside its memquery.dll and Romprobe.exe.
+    bool StartInPlace(const std::string &workingFolder);
     // The same with a copy of Firmlook.exe in the working folder, so that the libraries it
     // loads by name come from that folder (or are missing there).
     bool StartCopy(const std::string &workingFolder);
