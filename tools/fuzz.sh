@@ -6,6 +6,8 @@
 # nonzero status; the input that caused it is left in build/fuzz/artifacts/.
 #
 #   tools/fuzz.sh [seconds-per-target] [target...]
+#
+# FUZZ_RUNS=N also ends each target after N executions, whichever comes first.
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
@@ -31,10 +33,12 @@ for target in "${targets[@]}"; do
   # The dump copy must see files longer than its 32,000-byte limit.
   options=(-max_total_time="$seconds" -artifact_prefix="$artifacts/" -print_final_stats=1)
   [ "$target" = rom_text_fuzz ] && options+=(-max_len=40000)
+  [ -n "${FUZZ_RUNS:-}" ] && options+=(-runs="$FUZZ_RUNS")
   log=build/fuzz/$target.log
   if "$binary" "${options[@]}" "$found" "$seeds" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-    echo "fuzz $target: ${runs:-?} runs in ${seconds} s, no fault"
+    time=$(grep -o 'Done [0-9]* runs in [0-9]* second' "$log" | grep -o '[0-9]* second' || true)
+    echo "fuzz $target: ${runs:-?} runs in ${time:-?}s, no fault"
   else
     echo "fuzz $target: FAILED (log $log, input in $artifacts/)"
     grep -E 'ERROR|runtime error|check failed' "$log" | head -n 5 || true
