@@ -127,7 +127,13 @@ int OrdinalSuffixIndex(int day) {
 
 void AppendDateDecoration(const char *dateText, DateLayout layout, const char *arrow,
                           const CalendarDate &today, int language, ReportText *report) {
-    int textLength = static_cast<int>(strlen(dateText));
+    AppendDateDecorationBytes(dateText, static_cast<int>(strlen(dateText)), layout, arrow, today,
+                              language, report);
+}
+
+void AppendDateDecorationBytes(const char *dateText, int textLength, DateLayout layout,
+                               const char *arrow, const CalendarDate &today, int language,
+                               ReportText *report) {
     char dayField[8], monthField[8], yearField[8];
     bool twoDigitYear = false;
     switch (layout) {

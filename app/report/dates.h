@@ -22,6 +22,11 @@ enum DateLayout {
 // language: 1 = German, 0 = English.
 void AppendDateDecoration(const char *dateText, DateLayout layout, const char *arrow,
                           const CalendarDate &today, int language, ReportText *report);
+// The same for a date of textLength bytes that may hold zero bytes (a field cut at a zero
+// byte ends there).
+void AppendDateDecorationBytes(const char *dateText, int textLength, DateLayout layout,
+                               const char *arrow, const CalendarDate &today, int language,
+                               ReportText *report);
 
 int ParseDecimal(const char *text);
 int DayNumber(int year, int month, int day);

@@ -17,6 +17,10 @@ void RecordText(const RomRecord *record, int first, int last, char *text) {
     text[n] = '\0';
 }
 
+const char *RecordBytes(const RomRecord *record, int first) {
+    return reinterpret_cast<const char *>(record->bytes + first - 1);
+}
+
 } // namespace
 
 void RomRecordClear(RomRecord *record) {
@@ -36,7 +40,9 @@ void AppendRomDateLines(const RomRecord *record, const CalendarDate &today, int 
                                       : "\r\n\r\n ROM-System-BIOS-Date:     ");
         RecordText(record, 1, 8, text);
         ReportAppend(report, text);
-        AppendDateDecoration(text, kLayoutMonthDayYearShort, "    -->  ", today, language, report);
+        // The shown text ends at a zero byte; the decoration cuts its fields from all 8 bytes.
+        AppendDateDecorationBytes(RecordBytes(record, 1), 8, kLayoutMonthDayYearShort, "    -->  ",
+                                  today, language, report);
     }
     if (record->count >= 17) {
         ReportAppend(report, language ? "\r\n ROM-Video-BIOS-Datum:   "
@@ -52,7 +58,8 @@ void AppendRomDateLines(const RomRecord *record, const CalendarDate &today, int 
         }
         RecordText(record, 12, last, text);
         ReportAppend(report, text);
-        AppendDateDecoration(text, layout, arrow, today, language, report);
+        AppendDateDecorationBytes(RecordBytes(record, 12), last - 11, layout, arrow, today,
+                                  language, report);
     }
 }
 

@@ -57,10 +57,19 @@ TEST(RomDates, FileLengthDecidesTheLines) {
     EXPECT_EQ(RomLines(full + std::string(76, '9'), 0), RomLines(full, 0));
 }
 
-TEST(RomDates, ZeroBytesAndJunkEndTheTextEarly) {
+TEST(RomDates, ZeroBytesEndTheShownTextButNotTheDecoration) {
     std::string file = ProbeFile("03/1", '+', "12/24/2010");
     file[4] = '\0';
     EXPECT_EQ(RomLines(file, 0).substr(0, 44), "\r\n\r\n ROM-System-BIOS-Date:     03/1    -->  ");
+    // The fields are cut from the record bytes: "12", a zero byte, "15/10" is 15 Dec. 2010.
+    file = ProbeFile("12_15/10", '-', "2010_12-24");
+    file[2] = '\0';
+    file[15] = '\0';
+    EXPECT_EQ(RomLines(file, 0),
+              "\r\n\r\n ROM-System-BIOS-Date:     12    -->  Dec. 15th 2010  [Wednesday]   "
+              "(95 Days ago) "
+              "\r\n ROM-Video-BIOS-Date:      2010  -->  Dec. 24th 2010  [Friday]      "
+              "(86 Days ago) ");
     std::string junk(24, '\xFF');
     std::string lines = RomLines(junk, 0);
     EXPECT_NE(lines.find("n/a "), std::string::npos);

@@ -1,0 +1,242 @@
+#include "probe_text.h"
+
+#include <string.h>
+
+namespace {
+
+const int kSystemDateAt = 0xFFFF5 - kRomWindowBase;
+const int kSmbiosHeaderSize = 8;
+const unsigned char kSmbiosBiosInformation = 0, kSmbiosEndOfTable = 127;
+const int kSmbiosReleaseDateField = 8; // string number of the BIOS release date
+
+bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool AreDigits(const unsigned char *bytes, int count) {
+    for (int i = 0; i < count; ++i)
+        if (!IsDigit(bytes[i]))
+            return false;
+    return true;
+}
+
+int TwoDigits(const unsigned char *bytes) {
+    return (bytes[0] - '0') * 10 + (bytes[1] - '0');
+}
+
+bool IsMonthAndDay(const unsigned char *month, const unsigned char *day) {
+    int m = TwoDigits(month), d = TwoDigits(day);
+    return m >= 1 && m <= 12 && d >= 1 && d <= 31;
+}
+
+// "dd/dd/" followed by yearDigits digits.
+bool IsMonthDayYearForm(const unsigned char *p, int length, int yearDigits) {
+    return length >= 6 + yearDigits && AreDigits(p, 2) && p[2] == '/' && AreDigits(p + 3, 2) &&
+           p[5] == '/' && AreDigits(p + 6, yearDigits);
+}
+
+// The same with a valid month and day.
+bool IsMonthDayYear(const unsigned char *p, int length, int yearDigits) {
+    return IsMonthDayYearForm(p, length, yearDigits) && IsMonthAndDay(p, p + 3);
+}
+
+bool IsYearMonthDay(const unsigned char *p, int length) {
+    return length >= 10 && AreDigits(p, 4) && p[4] == '-' && AreDigits(p + 5, 2) && p[7] == '-' &&
+           AreDigits(p + 8, 2) && IsMonthAndDay(p + 5, p + 8);
+}
+
+void CopyText(const unsigned char *from, int count, char *to) {
+    memcpy(to, from, static_cast<size_t>(count));
+    to[count] = '\0';
+}
+
+// The string with number index (counted from 1) in the string set that starts at strings
+// and must end inside the table at end; its length in *length. NULL when the set does not
+// hold it or is not terminated inside the table.
+const unsigned char *SmbiosString(const unsigned char *strings, const unsigned char *end, int index,
+                                  int *length) {
+    const unsigned char *p = strings;
+    for (int number = 1; p < end && *p != 0; ++number) {
+        const unsigned char *start = p;
+        while (p < end && *p != 0)
+            ++p;
+        if (p == end)
+            return NULL; // unterminated
+        if (number == index) {
+            *length = static_cast<int>(p - start);
+            return start;
+        }
+        ++p;
+    }
+    return NULL;
+}
+
+// Where the structure's string set ends (after its double NUL), or NULL past the table.
+const unsigned char *SmbiosNext(const unsigned char *strings, const unsigned char *end) {
+    for (const unsigned char *p = strings; p + 1 < end; ++p)
+        if (p[0] == 0 && p[1] == 0)
+            return p + 2;
+    return NULL;
+}
+
+bool ReleaseDate(const unsigned char *text, int length, char *date) {
+    if (length == 10 && IsMonthDayYearForm(text, length, 4)) {
+        // MM/DD/YYYY: the record holds a two-digit year.
+        CopyText(text, 6, date);
+        CopyText(text + 8, 2, date + 6);
+        return true;
+    }
+    if (length == 8 && IsMonthDayYearForm(text, length, 2)) {
+        CopyText(text, 8, date);
+        return true;
+    }
+    return false;
+}
+
+const char kHexDigits[] = "0123456789ABCDEF";
+
+char *PutHex(char *out, unsigned value, int digits) {
+    for (int i = digits - 1; i >= 0; --i)
+        *out++ = kHexDigits[(value >> (4 * i)) & 0xF];
+    return out;
+}
+
+} // namespace
+
+bool WindowSystemDate(const unsigned char *window, int size, char *date) {
+    if (window == NULL || size != kRomWindowSize)
+        return false;
+    const unsigned char *p = window + kSystemDateAt;
+    if (!AreDigits(p, 2) || !AreDigits(p + 3, 2) || !AreDigits(p + 6, 2))
+        return false;
+    CopyText(p, 8, date);
+    return true;
+}
+
+bool RawSmbiosBiosDate(const unsigned char *data, int size, char *date) {
+    if (data == NULL || size < kSmbiosHeaderSize)
+        return false;
+    unsigned long length = data[4] | data[5] << 8 | static_cast<unsigned long>(data[6]) << 16 |
+                           static_cast<unsigned long>(data[7]) << 24;
+    if (length > static_cast<unsigned long>(size - kSmbiosHeaderSize))
+        return false;
+    const unsigned char *p = data + kSmbiosHeaderSize;
+    const unsigned char *end = p + length;
+    while (end - p >= 4) {
+        unsigned char type = p[0];
+        int formatted = p[1];
+        if (formatted < 4 || formatted > end - p)
+            return false;
+        if (type == kSmbiosEndOfTable)
+            return false;
+        if (type == kSmbiosBiosInformation && formatted > kSmbiosReleaseDateField) {
+            int textLength = 0;
+            const unsigned char *text =
+                SmbiosString(p + formatted, end, p[kSmbiosReleaseDateField], &textLength);
+            return text != NULL && ReleaseDate(text, textLength, date);
+        }
+        p = SmbiosNext(p + formatted, end);
+        if (p == NULL)
+            return false;
+    }
+    return false;
+}
+
+char VideoBiosDate(const unsigned char *window, int size, char *date) {
+    if (window == NULL || size != kRomWindowSize || window[0] != 0x55 || window[1] != 0xAA)
+        return 0;
+    int length = window[2] * 512;
+    if (length > size)
+        length = size;
+    for (int i = 0; i < length; ++i) {
+        const unsigned char *p = window + i;
+        int left = length - i;
+        if (IsMonthDayYear(p, left, 4)) {
+            CopyText(p, 10, date);
+            return '+';
+        }
+        if (IsMonthDayYear(p, left, 2) && (left == 8 || !IsDigit(p[8]))) {
+            CopyText(p, 8, date);
+            return ' ';
+        }
+        if (IsYearMonthDay(p, left)) {
+            CopyText(p, 10, date);
+            return '-';
+        }
+    }
+    return 0;
+}
+
+int FormatProbeRecord(const char *systemDate, char marker, const char *videoDate, char *record) {
+    char *out = record;
+    for (int i = 0; i < 8 && systemDate[i] != '\0'; ++i)
+        *out++ = systemDate[i];
+    if (marker != 0) {
+        *out++ = ' ';
+        *out++ = marker;
+        *out++ = ' ';
+        for (int i = 0; i < 10 && videoDate[i] != '\0'; ++i)
+            *out++ = videoDate[i];
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    return static_cast<int>(out - record);
+}
+
+unsigned ParseCount(const char *text) {
+    unsigned value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        value = value * 10 + static_cast<unsigned>(*text - '0');
+        if (value > 1000000)
+            value = 1000000; // anything this large is held to the top of its range anyway
+    }
+    return value;
+}
+
+int FormatDumpBlock(const unsigned char *window, int size, unsigned segment, unsigned offset,
+                    unsigned step, char *text, int textSize) {
+    if (window == NULL || size != kRomWindowSize)
+        return -1;
+    if (segment > 7)
+        segment = 7;
+    if (offset > 7)
+        offset = 7;
+    if (step > 5)
+        step = 5;
+    const unsigned seg = 0xC000 + segment * 0x800, off = offset * 0x1000;
+    const unsigned perLine = (step + 1) * 8;
+    // The longest line: address, two blanks, hex column, two blanks, characters, CR LF.
+    const int lineMax =
+        9 + 2 + static_cast<int>(perLine) * 3 - 1 + 2 + static_cast<int>(perLine) + 2;
+    const int lines = (kRomBlockSize + static_cast<int>(perLine) - 1) / static_cast<int>(perLine);
+    if (textSize < lines * lineMax + 1)
+        return -1;
+    const unsigned char *block = window + (seg * 16 + off - kRomWindowBase);
+    char *out = text;
+    for (unsigned at = 0; at < kRomBlockSize; at += perLine) {
+        unsigned count = kRomBlockSize - at < perLine ? kRomBlockSize - at : perLine;
+        out = PutHex(out, seg, 4);
+        *out++ = ':';
+        out = PutHex(out, off + at, 4);
+        *out++ = ' ';
+        for (unsigned i = 0; i < perLine; ++i) {
+            *out++ = ' ';
+            if (i < count) {
+                out = PutHex(out, block[at + i], 2);
+            } else {
+                *out++ = ' ';
+                *out++ = ' ';
+            }
+        }
+        *out++ = ' ';
+        *out++ = ' ';
+        for (unsigned i = 0; i < count; ++i) {
+            unsigned char c = block[at + i];
+            *out++ = c >= 0x20 && c <= 0x7E ? static_cast<char>(c) : '.';
+        }
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    *out = '\0';
+    return static_cast<int>(out - text);
+}
