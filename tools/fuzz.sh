@@ -18,8 +18,8 @@ cmake --build --preset fuzz -j2 >/dev/null
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  for source in tests/fuzz/*_fuzz.cpp romprobe/*_fuzz.cpp; do
-    [ -e "$source" ] && targets+=("$(basename "$source" .cpp)")
+  for source in tests/fuzz/*_fuzz.cpp; do
+    targets+=("$(basename "$source" .cpp)")
   done
 fi
 

@@ -1,9 +1,9 @@
-// The date decoration with any date text, layout and today, the decimal parser with any text,
-// and the calendar with any date of the weekday range.
+// The date decoration with any date text or bytes, layout and today, the decimal parser with
+// any text, and the calendar with any date of the weekday range.
 //
 // Input: today's year, month and day (16 bits each, as the platform's date record holds them),
 // layout, language, report fill (16 bits), arrow, a calendar date (day, month, 16-bit year),
-// then the date text (up to its first NUL).
+// then the date: as a text up to its first NUL, and as bytes of the whole rest.
 #include <ctype.h>
 #include <stdlib.h>
 #include <string>
@@ -84,5 +84,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     CheckAppended(&report, fill, static_cast<int>(strlen(arrow)) + 3 * 127);
     if (fill == 0)
         FUZZ_CHECK(strncmp(report.text, arrow, strlen(arrow)) == 0);
+
+    // The same bytes as a record field: zero bytes inside, no terminator after them. Without
+    // zero bytes the decoration is the same as that of the text.
+    static ReportText fromBytes;
+    PrefillReport(&fromBytes, fill);
+    char *bytes = static_cast<char *>(malloc(in.size));
+    memcpy(bytes, in.data, in.size);
+    AppendDateDecorationBytes(bytes, static_cast<int>(in.size), layout, arrow, today, language,
+                              &fromBytes);
+    free(bytes);
+    CheckAppended(&fromBytes, fill, static_cast<int>(strlen(arrow)) + 3 * 127);
+    if (memchr(in.data, 0, in.size) == NULL)
+        FUZZ_CHECK(strcmp(fromBytes.text, report.text) == 0);
     return 0;
 }

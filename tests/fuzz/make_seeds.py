@@ -117,3 +117,67 @@ system("server-2003", (2, 5, 2, 3790, 2, 3, 0, 0), b"Service Pack 2", seconds=-1
 system("xp-x64-wow64", (2, 5, 2, 3790, 2, 1, 0, 1), b"Service Pack 2", tick=1000, start=1)
 system("query-failed", (0, 0, 0, 0, 0, 0, 0, 0), seconds=3600)
 system("longest-name", (2, 6, 1, 7601, 2, 3, 28, 1), b"S" * 127)
+
+
+def smbios_structure(kind, formatted, strings):
+    strings_part = b"".join(s + b"\0" for s in strings) + b"\0" if strings else b"\0\0"
+    return bytes([kind, 2 + len(formatted)]) + formatted + strings_part
+
+
+def bios_information(date_index, strings):
+    formatted = b"\x00\x00\x01\x02\x00\xE0" + bytes([date_index]) + b"\x01" + b"\0" * 8
+    return smbios_structure(0, formatted, strings)
+
+
+def raw_smbios(structures, claimed=None):
+    length = len(structures) if claimed is None else claimed
+    header = struct.pack("<BBBBI", 0, 3, 4, 0, length)
+    return header + structures
+
+
+SMBIOS_END = smbios_structure(127, b"\x7F\x7F", [])
+SMBIOS_SYSTEM = smbios_structure(1, b"\x01" * 6 + b"\0", [b"Maker"])
+BIOS = bios_information(3, [b"Tolvo", b"1.9.1", b"03/15/2011"])
+write("smbios_fuzz", "four-digit-year", raw_smbios(BIOS + SMBIOS_SYSTEM + SMBIOS_END))
+write("smbios_fuzz", "two-digit-year-later",
+      raw_smbios(SMBIOS_SYSTEM + bios_information(1, [b"06/20/19"]) + SMBIOS_END))
+write("smbios_fuzz", "no-end-structure", raw_smbios(BIOS))
+write("smbios_fuzz", "other-form", raw_smbios(bios_information(1, [b"2011-03-15"]) + SMBIOS_END))
+write("smbios_fuzz", "length-past-data", raw_smbios(BIOS + SMBIOS_END, claimed=4096))
+write("smbios_fuzz", "string-number-past-strings",
+      raw_smbios(bios_information(4, [b"Tolvo", b"1.9.1", b"03/15/2011"])))
+write("smbios_fuzz", "after-end-structure", raw_smbios(SMBIOS_END + BIOS))
+
+
+def window(name, tail, rom, fill=0xFF):
+    write("probe_window_fuzz", name, bytes([fill]) + tail + rom)
+
+
+def dump(name, block, command=(0, 0, 1), text_size=0, fill=0xFF):
+    header = struct.pack("<IIIHB", *command, text_size, fill)
+    write("probe_dump_fuzz", name, header + block)
+
+
+def video_rom(blocks, at, text, size=None):
+    rom = bytearray(blocks * 512 if size is None else size)
+    rom[0:3] = bytes([0x55, 0xAA, blocks])
+    rom[at:at + len(text)] = text
+    return bytes(rom)
+
+
+# FFFF0h: a far jump, then the system date at FFFF5h, the model byte and the checksum.
+TAIL = b"\xEA\x5B\xE0\x00\xF0" + b"06/20/19" + b"\x00\xFC\x5A"
+window("long-video-date", TAIL, video_rom(2, 0x60, b"VGA BIOS 12/24/2010 Ver 1.0"))
+window("short-video-date", TAIL, video_rom(1, 0x40, b"Rev 12/24/10x"))
+window("year-month-day", TAIL, video_rom(1, 0x80, b"2010-12-24"), fill=0)
+window("date-at-rom-end", TAIL, video_rom(1, 504, b"12/24/10", size=600))
+window("no-option-rom", TAIL.replace(b"06/20/19", b"06.20-19"), b"\x00" * 64)
+
+BLOCK = bytes(range(256)) * 16
+dump("first-block", BLOCK)
+dump("system-rom-widest", BLOCK, command=(6, 0, 5))
+dump("last-block-narrowest", BLOCK[:100], command=(7, 7, 0), fill=0x41)
+dump("held-to-seven", BLOCK, command=(9, 8, 9))
+dump("huge-numbers", BLOCK, command=(0xFFFFFFFF, 4000000000, 4000000000))
+dump("text-too-small", BLOCK, text_size=2000)
+dump("command-number", b"0000000000123456789x")
