@@ -59,5 +59,16 @@ check "memquery.dll exports exactly _GetRamEx0.._GetRamEx6 and _TickRate ($expor
 dllimports=$(sed -n 's/.*DLL Name: //p' "$work/dll-private" | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
 check "memquery.dll imports only kernel32 and msvcrt ($dllimports)" test "$dllimports" = "kernel32.dll msvcrt.dll "
 
+# Romprobe.exe: a console program that needs kernel32 and the runtime only.
+probe=$build/Romprobe.exe
+$objdump -f "$probe" > "$work/probe-header" 2>&1
+$objdump -p "$probe" > "$work/probe-private" 2>&1
+check "Romprobe.exe is a PE32 file for i386" grep -q 'file format pei-i386' "$work/probe-header"
+check "Romprobe.exe uses the console subsystem" grep -q 'Subsystem[[:space:]]*00000003' "$work/probe-private"
+probeimports=$(sed -n 's/.*DLL Name: //p' "$work/probe-private" | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
+check "Romprobe.exe imports only kernel32 and msvcrt ($probeimports)" test "$probeimports" = "kernel32.dll msvcrt.dll "
+check "Romprobe.exe finds GetSystemFirmwareTable at run time, not by import" \
+  bash -c "! grep -q 'GetSystemFirmwareTable' <(sed -n '/Import Tables/,/Export Tables\|The Function Table/p' '$work/probe-private')"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

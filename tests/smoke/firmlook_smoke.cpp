@@ -1,8 +1,12 @@
 // Smoke run of a Firmlook build and its memquery.dll, for the 32-bit deliverables in the
 // emulated guest and for the x86_64 twin. Every step prints "ok" or "FAIL"; the firmware
 // reports are written to OUT_DIR so that the two builds' bytes can be compared.
-// usage: firmlook_smoke.exe OUT_DIR [--print]
+// usage: firmlook_smoke.exe OUT_DIR [--print] [--firmware-date MM/DD/YY] [--rom-image PATH]
 // With --print the report is also printed to the default printer through both dialogs.
+// --firmware-date is the BIOS date that the machine's SMBIOS tables hold, and --rom-image a
+// copy of its ROM window C0000h to FFFFFh: Romprobe.exe must find the first in the firmware
+// and read the second as it reads an image. FIRMLOOK_EXE names the Firmlook.exe to test;
+// memquery.dll and Romprobe.exe are taken from its folder.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,7 +20,8 @@
 namespace {
 
 const int kClose = 1, kLanguageButton = 10, kPrintButton = 13, kRefreshButton = 14, kRamInfo = 17,
-          kRomDates = 18;
+          kRomDates = 18, kHexDump = 20, kSegment = 22, kOffset = 24, kStep = 26;
+const unsigned kWindowBase = 0xC0000, kWindowSize = 0x40000;
 
 int g_failures = 0;
 
@@ -70,17 +75,87 @@ int ClassIconVerdict(HWND dialog) {
     return verdict;
 }
 
+// A ROM window image with a video BIOS date and the system date at FFFF5h.
+std::string RomImage() {
+    std::string image(kWindowSize, '\xFF');
+    const std::string video = "\x55\xAA\x40\xE9 VGA BIOS 12/24/2010 ";
+    image.replace(0, video.size(), video);
+    image.replace(0xFFFF5 - kWindowBase, 8, "03/15/11");
+    return image;
+}
+
+// Starts the program in a fresh folder beside Romprobe.exe, with this ROM image (none: the
+// firmware).
+bool StartWithRom(Firmlook *app, const std::string &image) {
+    const std::string folder = NewWorkFolder();
+    InstallRealRomprobe(folder);
+    if (image.empty()) {
+        SetEnvironmentVariableA("ROMPROBE_IMAGE", NULL);
+    } else {
+        WriteBytes(folder + "\\rom.img", image);
+        SetEnvironmentVariableA("ROMPROBE_IMAGE", (folder + "\\rom.img").c_str());
+    }
+    app->SetStartTimeout(120000);
+    return app->Start(folder);
+}
+
+// The machine's own firmware: the SMBIOS date when no ROM window is readable, then the copy
+// of its ROM window as an image: the system date at FFFF5h and the block at FE000h.
+void MachineRomSmoke(const std::string &out, const std::string &firmwareDate,
+                     const std::string &imagePath) {
+    const bool german = German();
+    const std::string label =
+        german ? "\r\n\r\n ROM-System-BIOS-Datum:  " : "\r\n\r\n ROM-System-BIOS-Date:     ";
+    if (!firmwareDate.empty()) {
+        Firmlook app;
+        Check(StartWithRom(&app, ""), "Firmlook.exe starts beside Romprobe.exe");
+        app.Click(kRomDates);
+        const std::string report = app.Report();
+        WriteBytes(out + "\\firmware-rom.txt", report);
+        const int month = atoi(firmwareDate.substr(0, 2).c_str());
+        const int day = atoi(firmwareDate.substr(3, 2).c_str());
+        const int year = 2000 + atoi(firmwareDate.substr(6, 2).c_str());
+        Check(report.find(label + firmwareDate + "    -->  ") != std::string::npos &&
+                  report.find(AgeText(year, month, day, german)) != std::string::npos,
+              "Romprobe.exe reads the BIOS date from the SMBIOS tables", report);
+        app.Click(kClose);
+    }
+    if (imagePath.empty())
+        return;
+    const std::string image = ReadBytes(imagePath);
+    Check(image.size() == kWindowSize, "the ROM window copy has 256 kB",
+          std::to_string(image.size()));
+    if (image.size() != kWindowSize)
+        return;
+    Firmlook app;
+    Check(StartWithRom(&app, image), "Firmlook.exe starts with the ROM image");
+    app.Click(kRomDates);
+    const std::string report = app.Report();
+    WriteBytes(out + "\\image-rom.txt", report);
+    const std::string systemDate = image.substr(0xFFFF5 - kWindowBase, 8);
+    Check(report.find(label + systemDate + "    -->  ") != std::string::npos,
+          "the ROM system date is the 8 bytes at FFFF5h (" + systemDate + ")", report);
+    app.Click(kRomDates);
+    SetWindowTextA(app.Item(kSegment), "7");
+    SetWindowTextA(app.Item(kOffset), "6");
+    SetWindowTextA(app.Item(kStep), "1");
+    app.Click(kHexDump);
+    std::string expected;
+    for (char c : HexDumpText(image.substr(0xFE000 - kWindowBase, 0x1000), 0xF800, 0x6000, 16))
+        expected += c == '\n' ? "\n " : std::string(1, c);
+    const std::string dump = app.Report();
+    WriteBytes(out + "\\image-dump.txt", dump);
+    Check(dump.size() > expected.size() &&
+              dump.compare(dump.size() - expected.size() - 2, expected.size(), expected) == 0,
+          "the dump of FE000h equals an independent hex dump of the image", dump.substr(0, 300));
+    app.Click(kClose);
+}
+
 void FirmlookSmoke(const std::string &out, bool print) {
     DeleteSettings();
     SeedTypicalFirmware();
-    // The DOS subprogram's stand-in answers the ROM date probe with this record.
-    const std::string folder = NewWorkFolder();
-    InstallRomprobe(folder);
-    WriteBytes(folder + "\\probe-record", "03/15/11 - 2010-12-24");
-    SetEnvironmentVariableA("ROMPROBE_PROBE_FILE", (folder + "\\probe-record").c_str());
     Firmlook app;
-    app.SetStartTimeout(120000);
-    if (!app.Start(folder)) {
+    if (!StartWithRom(&app, RomImage())) {
         Check(false, "Firmlook.exe starts and shows its dialog");
         return;
     }
@@ -104,8 +179,8 @@ void FirmlookSmoke(const std::string &out, bool print) {
     const std::string rom = app.Report();
     WriteBytes(out + "\\rom.txt", rom);
     Check(rom.find("03/15/11    -->  ") != std::string::npos &&
-              rom.find("2010-12-24  -->  ") != std::string::npos,
-          "the ROM dates come from the started subprogram", rom);
+              rom.find("12/24/2010  -->  ") != std::string::npos,
+          "the ROM dates come from Romprobe.exe", rom);
     app.Click(kRomDates);
     SeedOddFirmware();
     app.Click(kRefreshButton);
@@ -156,7 +231,7 @@ int MiB(DWORDLONG bytes) {
 }
 
 void MemQuerySmoke() {
-    HMODULE library = LoadLibraryA("memquery.dll");
+    HMODULE library = LoadLibraryA((ProgramFolder() + "memquery.dll").c_str());
     Check(library != NULL, "memquery.dll loads by name");
     if (library == NULL)
         return;
@@ -198,9 +273,22 @@ void MemQuerySmoke() {
 } // namespace
 
 int main(int argc, char **argv) {
-    const bool print = argc == 3 && std::string(argv[2]) == "--print";
-    if (argc != 2 && !print) {
-        fprintf(stderr, "usage: firmlook_smoke OUT_DIR [--print]\n");
+    bool print = false;
+    std::string firmwareDate, imagePath;
+    for (int i = 2; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--print")
+            print = true;
+        else if (option == "--firmware-date" && i + 1 < argc)
+            firmwareDate = argv[++i];
+        else if (option == "--rom-image" && i + 1 < argc)
+            imagePath = argv[++i];
+        else
+            argc = 0;
+    }
+    if (argc < 2) {
+        fprintf(stderr, "usage: firmlook_smoke OUT_DIR [--print] [--firmware-date MM/DD/YY] "
+                        "[--rom-image PATH]\n");
         return 2;
     }
     const std::string out = argv[1];
@@ -208,6 +296,7 @@ int main(int argc, char **argv) {
     printf("Firmlook smoke run, %d-bit, user language %04x\n", static_cast<int>(sizeof(void *) * 8),
            GetUserDefaultLangID());
     FirmlookSmoke(out, print);
+    MachineRomSmoke(out, firmwareDate, imagePath);
     MemQuerySmoke();
     printf("%s: %d failed\n", g_failures ? "FAILED" : "passed", g_failures);
     return g_failures ? 1 : 0;

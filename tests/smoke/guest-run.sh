@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Inside the emulated guest: starts a CUPS of the guest's own with a PDF printer, makes a
 # 32-bit Wine prefix on the guest's tmpfs and runs the smoke program of the i686 build once
-# per language, the English pass printing too. The PDF lands in OUT_DIR/pdf.
-# usage: guest-run.sh BUILD_DIR OUT_DIR
+# per language, the English pass printing too, against the deliverables in PROGRAM_DIR. The
+# PDF lands in OUT_DIR/pdf. FIRMWARE_DATE is the BIOS date the guest's SMBIOS tables hold;
+# the smoke program also checks what Romprobe.exe makes of a copy of the guest's ROM.
+# usage: guest-run.sh BUILD_DIR PROGRAM_DIR OUT_DIR FIRMWARE_DATE
 set -u
-build=$1; out=$2
+build=$1; program=$2; out=$3; firmware_date=$4
 export WINEPREFIX=/tmp/wineprefix32 WINEARCH=win32 WINEDEBUG=-all
 # No Mono or Gecko installers, and no desktop menu entries: every process costs seconds here.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -45,12 +47,21 @@ $wineserver -p
 timeout 400 $wine wineboot -i >"$out/wineboot.log" 2>&1 || { echo "wineboot failed"; exit 1; }
 echo "32-bit Wine prefix made in $(seconds "$start")"
 
+# The ROM window C0000h to FFFFFh as the guest's firmware left it.
+dd if=/dev/mem of="$out/guest-rom.img" bs=4096 skip=192 count=64 2>/dev/null ||
+    echo "the guest's ROM could not be read from /dev/mem"
+echo "guest ROM: system date at FFFF5h '$(dd if="$out/guest-rom.img" bs=1 skip=$((0x3FFF5)) count=8 2>/dev/null)'"
+
 rc=0
+export FIRMLOOK_EXE="Z:$program/Firmlook.exe"
 cd "$build" || exit 1
-for pass in en:en_US.UTF-8:--print de:de_DE.UTF-8; do
-    IFS=: read -r lang locale print <<<"$pass"
+# The English pass prints and checks the guest's own firmware too.
+machine=(--print --firmware-date "$firmware_date" --rom-image "Z:$out/guest-rom.img")
+for pass in en:en_US.UTF-8 de:de_DE.UTF-8; do
+    IFS=: read -r lang locale <<<"$pass"
     start=$(date +%s)
-    LC_ALL=$locale timeout 300 $wine firmlook_smoke.exe "Z:$out/i686/$lang" $print || rc=1
+    extra=(); [ "$lang" = en ] && extra=("${machine[@]}")
+    LC_ALL=$locale timeout 300 $wine firmlook_smoke.exe "Z:$out/i686/$lang" "${extra[@]}" || rc=1
     echo "smoke run $locale took $(seconds "$start")"
 done
 # The PDF printer may still be converting the job.

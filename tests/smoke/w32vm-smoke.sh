@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The 32-bit deliverables for real: runs the i686 smoke program in the emulated guest,
-# compares its firmware reports byte for byte with those of the x86_64 twin under Wine here,
-# and reads the PDF that the 32-bit program printed there.
+# The 32-bit deliverables for real: runs the i686 smoke program in the emulated guest against
+# the deliverables unpacked from the release zip, compares its firmware reports byte for byte
+# with those of the x86_64 twin under Wine here, and reads the PDF that the 32-bit program
+# printed there. The guest's SMBIOS tables carry a BIOS date chosen here.
 # usage: w32vm-smoke.sh SOURCE_DIR
 set -u
 root=$(cd "$1" && pwd)
@@ -10,8 +11,13 @@ rc=0
 for program in win32/firmlook_smoke.exe win64/firmlook_smoke.exe; do
     [ -f "$root/build/$program" ] || { echo "build/$program is missing: build both presets"; exit 1; }
 done
-rm -rf "$out/i686" "$out/x86_64" "$out/pdf"
-mkdir -p "$out/i686" "$out/x86_64" "$out/pdf"
+zip=$(ls "$root"/dist/Firmlook-*.zip 2>/dev/null | tail -1)
+[ -n "$zip" ] || { echo "no release zip in dist/: run make dist"; exit 1; }
+rm -rf "$out/i686" "$out/x86_64" "$out/pdf" "$out/release"
+mkdir -p "$out/i686" "$out/x86_64" "$out/pdf" "$out/release"
+python3 -m zipfile -e "$zip" "$out/release" || { echo "FAIL $zip does not unpack"; exit 1; }
+echo "deliverables from $(basename "$zip"): $(cd "$out/release" && ls | tr '\n' ' ')"
+firmware_date=04/27/16
 
 echo "== x86_64 twin under Wine"
 for pass in en:en_US.UTF-8 de:de_DE.UTF-8; do
@@ -22,8 +28,9 @@ done
 echo "== i686 deliverables in the emulated guest"
 start=$(date +%s)
 # From the source folder, which the guest then sees even when it lies under /tmp.
-(cd "$root" && W32RUN_TIMEOUT=900 bash tools/w32vm/w32run "$out/vm" \
-    "bash tests/smoke/guest-run.sh '$root/build/win32' '$out'") || rc=1
+(cd "$root" && W32RUN_TIMEOUT=900 W32RUN_QEMU_ARGS="-smbios type=0,date=04/27/2016" \
+    bash tools/w32vm/w32run "$out/vm" \
+    "bash tests/smoke/guest-run.sh '$root/build/win32' '$out/release' '$out' $firmware_date") || rc=1
 echo "guest run took $(( $(date +%s) - start ))s"
 
 echo "== firmware reports of both builds"

@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <stdio.h>
 #include <string.h>
 #include <x86intrin.h>
 
@@ -13,16 +14,21 @@ const char kSettingsKey[] = "Software\\Tolvo\\Firmlook";
 const char *const kFirmwareValues[] = {"Identifier", "SystemBiosDate", "VideoBiosDate",
                                        "SystemBiosVersion", "VideoBiosVersion"};
 
-std::string ProgramPath() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(NULL, path, sizeof path);
-    std::string folder(path);
-    folder.resize(folder.find_last_of('\\') + 1);
-    return folder + "Firmlook.exe";
+std::string FolderOf(const std::string &path) {
+    return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
-std::string FolderOf(const std::string &path) {
-    return path.substr(0, path.find_last_of('\\') + 1);
+std::string OwnFolder() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(NULL, path, sizeof path);
+    return FolderOf(path);
+}
+
+// Firmlook.exe beside the test program, or the one FIRMLOOK_EXE names.
+std::string ProgramPath() {
+    char path[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("FIRMLOOK_EXE", path, sizeof path);
+    return length > 0 && length < sizeof path ? path : OwnFolder() + "Firmlook.exe";
 }
 
 std::string FreshFolder() {
@@ -78,15 +84,48 @@ std::string NewWorkFolder() {
     return FreshFolder();
 }
 
+std::string ProgramFolder() {
+    return FolderOf(ProgramPath());
+}
+
 void InstallRomprobe(const std::string &folder) {
-    CopyFileA((FolderOf(ProgramPath()) + "doubles\\ROMPROBE.exe").c_str(),
-              (folder + "\\ROMPROBE.exe").c_str(), FALSE);
+    CopyFileA((OwnFolder() + "doubles\\ROMPROBE.exe").c_str(), (folder + "\\ROMPROBE.exe").c_str(),
+              FALSE);
+}
+
+void InstallRealRomprobe(const std::string &folder) {
+    CopyFileA((ProgramFolder() + "Romprobe.exe").c_str(), (folder + "\\Romprobe.exe").c_str(),
+              FALSE);
 }
 
 void InstallDouble(const std::string &relativePath, const std::string &folder) {
     std::string name = relativePath.substr(relativePath.find_last_of('\\') + 1);
-    CopyFileA((FolderOf(ProgramPath()) + "doubles\\" + relativePath).c_str(),
-              (folder + "\\" + name).c_str(), FALSE);
+    CopyFileA((OwnFolder() + "doubles\\" + relativePath).c_str(), (folder + "\\" + name).c_str(),
+              FALSE);
+}
+
+std::string HexDumpText(const std::string &block, unsigned segment, unsigned offset,
+                        unsigned perLine) {
+    std::string text;
+    for (size_t at = 0; at < block.size(); at += perLine) {
+        char address[16];
+        snprintf(address, sizeof address, "%04X:%04X ", segment,
+                 offset + static_cast<unsigned>(at));
+        std::string hex, chars;
+        for (size_t i = at; i < at + perLine; ++i) {
+            if (i >= block.size()) {
+                hex += "   ";
+                continue;
+            }
+            unsigned char c = static_cast<unsigned char>(block[i]);
+            char byte[4];
+            snprintf(byte, sizeof byte, " %02X", c);
+            hex += byte;
+            chars += c >= 32 && c < 127 ? static_cast<char>(c) : '.';
+        }
+        text += address + hex + "  " + chars + "\r\n";
+    }
+    return text;
 }
 
 void WriteBytes(const std::string &path, const std::string &bytes) {
@@ -230,7 +269,13 @@ Firmlook::~Firmlook() {
 }
 
 bool Firmlook::Start(const std::string &workingFolder) {
-    return Launch(ProgramPath(), workingFolder.empty() ? FreshFolder() : workingFolder);
+    // The program's own folder comes first in the search for ROMPROBE, so the program runs
+    // from the working folder, where each test puts the helper it wants, with memquery.dll
+    // unless a stand-in is there already.
+    const std::string folder = workingFolder.empty() ? FreshFolder() : workingFolder;
+    CopyFileA((ProgramFolder() + "memquery.dll").c_str(), (folder + "\\memquery.dll").c_str(),
+              TRUE);
+    return StartCopy(folder);
 }
 
 bool Firmlook::StartCopy(const std::string &workingFolder) {

@@ -34,6 +34,14 @@ void SeedTypicalFirmware();
 // Files of the DOS subprogram's stand-in.
 std::string NewWorkFolder();
 void InstallRomprobe(const std::string &folder); // copies ROMPROBE.exe into the folder
+// The folder of the Firmlook.exe under test (FIRMLOOK_EXE names another than the one beside
+// the test program), and a copy of the real Romprobe.exe from there.
+std::string ProgramFolder();
+void InstallRealRomprobe(const std::string &folder);
+// The dump lines of a block, written here independently of the helper: address, the bytes in
+// hex, their characters, each line ended by CR LF.
+std::string HexDumpText(const std::string &block, unsigned segment, unsigned offset,
+                        unsigned perLine);
 // Copies a library stand-in ("partial\\memquery.dll", "tickrate\\tickrate.dll") into the folder.
 void InstallDouble(const std::string &relativePath, const std::string &folder);
 void WriteBytes(const std::string &path, const std::string &bytes);
@@ -55,8 +63,8 @@ class Firmlook {
     Firmlook(const Firmlook &) = delete;
     Firmlook &operator=(const Firmlook &) = delete;
 
-    // Starts the program with the given working folder (empty: a fresh temporary one) and
-    // waits until its dialog is shown and the start-up timer has fired.
+    // Starts a copy of the program in the given working folder (empty: a fresh temporary one)
+    // and waits until its dialog is shown and the start-up timer has fired.
     bool Start(const std::string &workingFolder = "");
     // The same with a copy of Firmlook.exe in the working folder, so that the libraries it
     // loads by name come from that folder (or are missing there).

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 
 #include "driver.h"
@@ -63,6 +64,8 @@ class RomProbe : public ::testing::Test {
         SetEnvironmentVariableA(kProbeVariable, Fixture(kProbeVariable).c_str());
         SetEnvironmentVariableA(kDumpVariable, Fixture(kDumpVariable).c_str());
         SetEnvironmentVariableA("ROMPROBE_SLEEP_MS", NULL);
+        SetEnvironmentVariableA("ROMPROBE_EXIT_CODE", NULL);
+        SetEnvironmentVariableA("ROMPROBE_DONE_LOG", NULL);
     }
     void TearDown() override {
         SetReportedWindowsVersion("");
@@ -70,6 +73,11 @@ class RomProbe : public ::testing::Test {
         SetEnvironmentVariableA(kProbeVariable, NULL);
         SetEnvironmentVariableA(kDumpVariable, NULL);
         SetEnvironmentVariableA("ROMPROBE_SLEEP_MS", NULL);
+        SetEnvironmentVariableA("ROMPROBE_EXIT_CODE", NULL);
+        SetEnvironmentVariableA("ROMPROBE_DONE_LOG", NULL);
+        // Some fixtures are tens of megabytes.
+        DeleteFileA(Fixture(kProbeVariable).c_str());
+        DeleteFileA(Fixture(kDumpVariable).c_str());
     }
     std::string Fixture(const char *variable) const { return folder_ + "\\fixture-" + variable; }
     // The stand-in copies this content to its result file at every launch.
@@ -151,6 +159,8 @@ TEST_F(RomProbe, HostileResultFiles) {
     ASSERT_TRUE(app.Start(folder_));
     const std::string withoutNotes =
         kHeadEnglish + RegistryValuesEnglish() + kVersions + "\r\n\r\n";
+    const std::string withRomLines =
+        kHeadEnglish + RegistryValuesEnglish() + RomLinesEnglish() + kVersions + "\r\n\r\n";
     // A directory of that name: nothing read, nothing removed.
     ASSERT_TRUE(CreateDirectoryA(File("XYBIOSXY.$$$").c_str(), NULL));
     app.Click(kRomDates);
@@ -158,21 +168,34 @@ TEST_F(RomProbe, HostileResultFiles) {
     EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
     RemoveDirectoryA(File("XYBIOSXY.$$$").c_str());
 
-    // A file that another process holds open without sharing.
+    // A file that another process holds open without sharing: it cannot be opened, so no
+    // lines, and it is left alone.
     WriteBytes(File("XYBIOSXY.$$$"), kProbeRecord);
     HANDLE locked =
         CreateFileA(File("XYBIOSXY.$$$").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     app.Click(kRefresh);
     EXPECT_EQ(app.Report(), withoutNotes);
+    EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
     CloseHandle(locked);
-    DeleteFileA(File("XYBIOSXY.$$$").c_str());
+
+    // Held open for reading only: it is read and its lines shown, but it cannot be deleted
+    // and stays until the holder lets go.
+    locked = CreateFileA(File("XYBIOSXY.$$$").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
+                         OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    app.Click(kRefresh);
+    EXPECT_EQ(app.Report(), withRomLines);
+    EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
+    CloseHandle(locked);
+    app.Click(kRefresh);
+    EXPECT_EQ(app.Report(), withRomLines);
+    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
 
     // A huge file is read to its end; only its first bytes count.
     Result(kProbeVariable, kProbeRecord + std::string(20 * 1024 * 1024, '\xFF'));
     app.Click(kRefresh);
-    EXPECT_EQ(app.Report(),
-              kHeadEnglish + RegistryValuesEnglish() + RomLinesEnglish() + kVersions + "\r\n\r\n");
+    EXPECT_EQ(app.Report(), withRomLines);
     EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
 }
 
@@ -255,6 +278,85 @@ TEST_F(RomProbe, DumpHostileResultFiles) {
     EXPECT_EQ(app.Report(), error);
     CloseHandle(locked);
     EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$"))); // left alone when it could not be opened
+
+    // Held open for reading only: copied, but it stays until the holder lets go.
+    locked = CreateFileA(File("XYBIOSZZ.$$$").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
+                         OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    app.Click(kRefresh);
+    EXPECT_EQ(app.Report(), std::string(kDumpHeadEnglish) + "AB\r\n \r\n");
+    EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$")));
+    CloseHandle(locked);
+    app.Click(kRefresh);
+    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+}
+
+// A stand-in that writes nothing, or that exits at once with an error code, by either
+// launch method: no ROM lines, the dump's error text, nothing left behind.
+TEST_F(RomProbe, SubprogramThatWritesNothingOrFails) {
+    const std::string withoutNotes =
+        kHeadEnglish + RegistryValuesEnglish() + kVersions + "\r\n\r\n";
+    const std::string error = std::string(kDumpHeadEnglish) + kDumpErrorEnglish + "\r\n";
+    for (const char *exitCode : {"", "7"}) {
+        if (*exitCode != '\0') { // would write both files, but exits first
+            Result(kProbeVariable, kProbeRecord);
+            Result(kDumpVariable, "AB\r\n");
+            SetEnvironmentVariableA("ROMPROBE_EXIT_CODE", exitCode);
+        }
+        for (int oldMethod = 0; oldMethod < 2; ++oldMethod) {
+            SCOPED_TRACE(std::string("exit code '") + exitCode + "', old method " +
+                         std::to_string(oldMethod));
+            Firmlook app;
+            ASSERT_TRUE(app.Start(folder_));
+            if (oldMethod)
+                app.Click(kOldMethod);
+            int before = Launches();
+            app.Click(kRomDates);
+            EXPECT_EQ(app.Report(), withoutNotes);
+            app.Click(kHexDump);
+            EXPECT_EQ(app.Report(), error);
+            EXPECT_EQ(Launches(), before + 2);
+            EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+            EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+        }
+    }
+}
+
+// 50 MB of random bytes: only the first 31,999 are copied (CR and NUL dropped, LF indented),
+// the rebuild is done within a second after the subprogram, and the file is deleted.
+TEST_F(RomProbe, DumpOfFiftyMegabytesOfRandomBytes) {
+    std::string bytes(50 * 1024 * 1024, '\0');
+    std::mt19937 random(20261207);
+    for (char &byte : bytes)
+        byte = static_cast<char>(random() & 0xFF);
+    Result(kDumpVariable, bytes);
+    std::string expected = kDumpHeadEnglish;
+    for (int i = 0; i < 31999; ++i) {
+        if (bytes[i] == '\n')
+            expected += "\r\n ";
+        else if (bytes[i] != '\r' && bytes[i] != '\0')
+            expected += bytes[i];
+    }
+    expected += "\r\n";
+    bytes.clear();
+    bytes.shrink_to_fit();
+    const std::string doneLog = folder_ + "\\done.log";
+    SetEnvironmentVariableA("ROMPROBE_DONE_LOG", doneLog.c_str());
+
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kHexDump);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const unsigned long long end =
+        (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    const unsigned long long done = strtoull(ReadBytes(doneLog).c_str(), NULL, 10);
+    ASSERT_NE(done, 0u);
+    EXPECT_LT(end - done, 10000000u) << "100 ns units after the subprogram ended";
+    const std::string report = app.Report();
+    EXPECT_EQ(report.size(), expected.size());
+    EXPECT_TRUE(report == expected);
+    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
 }
 
 TEST_F(RomProbe, SpinBurstRebuildsOnce) {

@@ -6,6 +6,9 @@
 //   ROMPROBE_PROBE_FILE  file copied to XYBIOSXY.$$$ for "xybiosxy" (unset: write nothing)
 //   ROMPROBE_DUMP_FILE   file copied to XYBIOSZZ.$$$ for "xybioszz S O T"
 //   ROMPROBE_SLEEP_MS    milliseconds to wait before writing
+//   ROMPROBE_EXIT_CODE   exit at once with this code after recording, writing nothing
+//   ROMPROBE_DONE_LOG    file that receives the system time (100 ns units, decimal) at which
+//                        the stand-in finished writing, to time what Firmlook does afterwards
 #include <windows.h>
 
 #include <stdio.h>
@@ -41,6 +44,10 @@ int main(int argc, char **argv) {
             fclose(file);
         }
     }
+    char code[32];
+    n = GetEnvironmentVariableA("ROMPROBE_EXIT_CODE", code, sizeof code);
+    if (n > 0 && n < sizeof code)
+        return atoi(code);
     char sleep[32];
     n = GetEnvironmentVariableA("ROMPROBE_SLEEP_MS", sleep, sizeof sleep);
     if (n > 0 && n < sizeof sleep)
@@ -51,5 +58,18 @@ int main(int argc, char **argv) {
     else if (argc == 5 && strcmp(argv[1], "xybioszz") == 0 && IsNumber(argv[2]) &&
              IsNumber(argv[3]) && IsNumber(argv[4]))
         CopyFixture("ROMPROBE_DUMP_FILE", "XYBIOSZZ.$$$");
+
+    n = GetEnvironmentVariableA("ROMPROBE_DONE_LOG", log, sizeof log);
+    if (n > 0 && n < sizeof log) {
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        FILE *file = fopen(log, "wb");
+        if (file != NULL) {
+            fprintf(file, "%llu",
+                    (static_cast<unsigned long long>(now.dwHighDateTime) << 32) |
+                        now.dwLowDateTime);
+            fclose(file);
+        }
+    }
     return 0;
 }

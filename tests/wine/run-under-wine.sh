@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows test program of the x86_64 build under Wine on a private Xvfb display.
 # usage: run-under-wine.sh BUILD_DIR LOCALE PROGRAM [ARGS...]
+# WINE_RUN_TIMEOUT (seconds, 800 unless set) limits the program's run.
 # The Wine prefix lives in BUILD_DIR/wineprefix and is created on first use. One wineserver
 # is kept up for the whole run, because the firmware values the tests seed under
 # HKLM\HARDWARE are volatile and vanish when it exits.
@@ -37,4 +38,4 @@ export DISPLAY=:$display
 
 $wineserver -p >/dev/null 2>&1
 cd "$build" || exit 1
-LC_ALL=$locale timeout 800 $WINE "$program" "$@"
+LC_ALL=$locale timeout ${WINE_RUN_TIMEOUT:-800} $WINE "$program" "$@"

@@ -1,0 +1,170 @@
+// End-to-end tests of the real Romprobe.exe: Firmlook starts it for the ROM dates and the
+// ROM dump, and it reads a ROM image that the test builds and names in ROMPROBE_IMAGE.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <stdio.h>
+
+#include <string>
+
+#include "driver.h"
+
+namespace {
+
+const int kRomDates = 18, kHexDump = 20, kSegment = 22, kOffset = 24, kStep = 26;
+const unsigned kWindowBase = 0xC0000, kWindowSize = 0x40000;
+
+const char kDumpHeadEnglish[] = "\r\n Memory-Content (4kB Block from the First Megabyte): "
+                                "\r\n ==================================================="
+                                "\r\n\r\n ";
+const char kDumpErrorEnglish[] = "Unable to read out the [ROM-] Memory-Content! \r\n (16Bit "
+                                 "MS-DOS-Program \"Romprobe.exe\" possibly not available?) ";
+
+// A ROM window with a video option ROM at C0000h and the system date at FFFF5h.
+std::string RomImage() {
+    std::string image(kWindowSize, '\0');
+    for (unsigned i = 0; i < kWindowSize; ++i)
+        image[i] = static_cast<char>((i * 13) ^ (i >> 9));
+    const std::string video = "\x55\xAA\x40\xE9 Tolvo VGA BIOS 2.1 (C) 2008-05-12 ";
+    image.replace(0, video.size(), video);
+    image.replace(0xFFFF0 - kWindowBase, 16,
+                  std::string("\xEA\x5B\xE0\x00\xF0"
+                              "08/14/09\x00\xFC\x00",
+                              16));
+    return image;
+}
+
+// What Firmlook's report shows of a dump text: each line indented by one blank.
+std::string DumpReport(const std::string &dumpText) {
+    std::string shown;
+    for (char c : dumpText) {
+        if (c == '\n')
+            shown += "\r\n ";
+        else if (c != '\r')
+            shown += c;
+    }
+    return kDumpHeadEnglish + shown + "\r\n";
+}
+
+class RealRomprobe : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        DeleteSettings();
+        SeedTypicalFirmware();
+        folder_ = NewWorkFolder();
+        InstallRealRomprobe(folder_);
+        image_ = RomImage();
+        UseImage(image_);
+    }
+    void TearDown() override { SetEnvironmentVariableA("ROMPROBE_IMAGE", NULL); }
+    void UseImage(const std::string &bytes) {
+        WriteBytes(folder_ + "\\rom.img", bytes);
+        SetEnvironmentVariableA("ROMPROBE_IMAGE", (folder_ + "\\rom.img").c_str());
+    }
+    std::string Block(unsigned segment, unsigned offset) const {
+        return image_.substr((0xC000 + segment * 0x800) * 16 + offset * 0x1000 - kWindowBase,
+                             0x1000);
+    }
+    // Runs Romprobe.exe in the working folder; its exit code.
+    DWORD Run(const std::string &arguments, DWORD *milliseconds = NULL) {
+        std::string line = "\"" + folder_ + "\\Romprobe.exe\" " + arguments;
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        DWORD start = GetTickCount(), code = 99;
+        if (!CreateProcessA(NULL, &line[0], NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL,
+                            folder_.c_str(), &startup, &process))
+            return code;
+        WaitForSingleObject(process.hProcess, 10000);
+        if (milliseconds)
+            *milliseconds = GetTickCount() - start;
+        GetExitCodeProcess(process.hProcess, &code);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+        return code;
+    }
+    std::string File(const char *name) const { return folder_ + "\\" + name; }
+
+    std::string folder_, image_;
+};
+
+TEST_F(RealRomprobe, RomDatesOfTheImage) {
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kRomDates);
+    EXPECT_NE(app.Report().find(
+                  "\r\n\r\n ROM-System-BIOS-Date:     08/14/09    -->  Aug. 14th 2009  [Friday]"
+                  "      " +
+                  AgeText(2009, 8, 14, false) +
+                  "\r\n ROM-Video-BIOS-Date:      2008-05-12  -->  May  12th 2008  [Monday]"
+                  "      " +
+                  AgeText(2008, 5, 12, false) + "\r\n\r\n System-BIOS-Version: "),
+              std::string::npos)
+        << app.Report();
+    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+}
+
+TEST_F(RealRomprobe, DumpEqualsAnIndependentHexDump) {
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kHexDump); // the start values: C000:0000, 16 bytes a line
+    EXPECT_EQ(app.Report(), DumpReport(HexDumpText(Block(0, 0), 0xC000, 0, 16)));
+    struct {
+        const char *segment, *offset, *step;
+        unsigned segmentValue, offsetValue, perLine;
+    } const cases[] = {{"7", "6", "0", 7, 6, 8},   // F800:6000, the top of the BIOS
+                       {"3", "5", "2", 3, 5, 24},  // a short last line
+                       {"6", "9", "9", 6, 7, 48}}; // offset and step held to their tops
+    for (const auto &c : cases) {
+        SetWindowTextA(app.Item(kSegment), c.segment);
+        SetWindowTextA(app.Item(kOffset), c.offset);
+        SetWindowTextA(app.Item(kStep), c.step);
+        const std::string expected = DumpReport(HexDumpText(Block(c.segmentValue, c.offsetValue),
+                                                            0xC000 + c.segmentValue * 0x800,
+                                                            c.offsetValue * 0x1000, c.perLine));
+        EXPECT_TRUE(WaitFor([&] { return app.Report() == expected; }, 5000))
+            << c.segment << c.offset << c.step << "\n"
+            << app.Report().substr(0, 400);
+    }
+    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+}
+
+TEST_F(RealRomprobe, ImageOfAnotherSizeIsNoRom) {
+    UseImage(image_.substr(1));
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kRomDates);
+    EXPECT_EQ(app.Report().find("ROM-"), std::string::npos);
+    app.Click(kRomDates);
+    app.Click(kHexDump);
+    EXPECT_EQ(app.Report(), std::string(kDumpHeadEnglish) + kDumpErrorEnglish + "\r\n");
+}
+
+TEST_F(RealRomprobe, ExitCodeTellsWhetherAFileWasWritten) {
+    DWORD milliseconds = 0;
+    EXPECT_EQ(Run("xybiosxy", &milliseconds), 0u);
+    EXPECT_EQ(ReadBytes(File("XYBIOSXY.$$$")), "08/14/09 - 2008-05-12\r\n");
+    printf("one date probe took %lu ms under Wine, process start included\n", milliseconds);
+    EXPECT_EQ(Run("xybioszz 6 7 5"), 0u);
+    EXPECT_EQ(ReadBytes(File("XYBIOSZZ.$$$")), HexDumpText(Block(6, 7), 0xF000, 0x7000, 48));
+    // A result name that cannot be written, as in a read-only folder.
+    DeleteFileA(File("XYBIOSXY.$$$").c_str());
+    ASSERT_TRUE(CreateDirectoryA(File("XYBIOSXY.$$$").c_str(), NULL));
+    EXPECT_EQ(Run("xybiosxy"), 1u);
+    RemoveDirectoryA(File("XYBIOSXY.$$$").c_str());
+    EXPECT_EQ(Run("something"), 1u);
+    EXPECT_EQ(Run(""), 1u);
+    UseImage(image_ + "x");
+    DeleteFileA(File("XYBIOSXY.$$$").c_str());
+    EXPECT_EQ(Run("xybiosxy"), 1u);
+    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    // Without an image, under Wine, the firmware tables hold no ROM window and no
+    // readable date: no file, no failure.
+    SetEnvironmentVariableA("ROMPROBE_IMAGE", NULL);
+    DeleteFileA(File("XYBIOSZZ.$$$").c_str());
+    EXPECT_EQ(Run("xybioszz 0 0 1"), 1u);
+    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+}
+
+} // namespace
