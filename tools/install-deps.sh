@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Firmlook needs on Debian 12, if it is missing.
 set -eu
-packages=(cmake make g++ libgtest-dev googletest clang libclang-rt-14-dev
+packages=(cmake make g++ python3 libgtest-dev googletest clang libclang-rt-14-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
           wine64 xvfb xauth x11-utils imagemagick
           cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation

@@ -1,6 +1,8 @@
 // Printing the report window's text: the print-setup dialog, the font dialog on the
 // printer's fonts (preset to Courier New), then every line of the report window, page after
-// page, in the requested copies.
+// page, in the requested copies. The common dialog library is loaded for each print
+// request and freed after it: linked in, it and what it loads itself (the shell among them)
+// would lengthen every start of the program.
 #include <windows.h>
 #include <commdlg.h>
 #include <stdlib.h>
@@ -14,6 +16,14 @@ namespace {
 // The font dialog's style name; kept for the whole run so that the style chosen in one
 // print request is preselected in the next.
 char g_fontStyle[LF_FACESIZE];
+
+typedef BOOL(WINAPI *PrintDlgFunction)(LPPRINTDLGA);
+typedef BOOL(WINAPI *ChooseFontFunction)(LPCHOOSEFONTA);
+
+struct CommonDialogs {
+    PrintDlgFunction printDlg;
+    ChooseFontFunction chooseFont;
+};
 
 // Draws the pages; false as soon as a page cannot be started or ended.
 bool PrintPages(HDC printer, HWND reportWindow, const PrintLayout &layout, int lineCount,
@@ -43,9 +53,8 @@ bool PrintPages(HDC printer, HWND reportWindow, const PrintLayout &layout, int l
     return true;
 }
 
-} // namespace
-
-int PrintReport(HWND owner, HWND reportWindow, const char *documentName) {
+int PrintThroughDialogs(const CommonDialogs &dialogs, HWND owner, HWND reportWindow,
+                        const char *documentName) {
     PRINTDLGA printDialog;
     memset(&printDialog, 0, sizeof printDialog);
     printDialog.lStructSize = sizeof printDialog;
@@ -56,7 +65,7 @@ int PrintReport(HWND owner, HWND reportWindow, const char *documentName) {
     memset(&document, 0, sizeof document);
     document.cbSize = sizeof document;
     document.lpszDocName = documentName;
-    if (!PrintDlgA(&printDialog))
+    if (!dialogs.printDlg(&printDialog))
         return 0;
     HDC printer = printDialog.hDC;
 
@@ -82,7 +91,7 @@ int PrintReport(HWND owner, HWND reportWindow, const char *documentName) {
     int result = 0;
     HFONT font = NULL;
     HGDIOBJ previousFont = NULL;
-    if (ChooseFontA(&fontDialog)) {
+    if (dialogs.chooseFont(&fontDialog)) {
         int lineCount = static_cast<int>(SendMessageA(reportWindow, EM_GETLINECOUNT, 0, 0));
         if (lineCount < 1) {
             result = 1; // nothing to print, no job
@@ -124,5 +133,23 @@ int PrintReport(HWND owner, HWND reportWindow, const char *documentName) {
         GlobalFree(printDialog.hDevMode);
     if (printDialog.hDevNames != NULL)
         GlobalFree(printDialog.hDevNames);
+    return result;
+}
+
+} // namespace
+
+int PrintReport(HWND owner, HWND reportWindow, const char *documentName) {
+    HMODULE library = LoadLibraryA("comdlg32.dll");
+    if (library == NULL)
+        return 0;
+    CommonDialogs dialogs;
+    dialogs.printDlg = reinterpret_cast<PrintDlgFunction>(
+        reinterpret_cast<void *>(GetProcAddress(library, "PrintDlgA")));
+    dialogs.chooseFont = reinterpret_cast<ChooseFontFunction>(
+        reinterpret_cast<void *>(GetProcAddress(library, "ChooseFontA")));
+    int result = 0;
+    if (dialogs.printDlg != NULL && dialogs.chooseFont != NULL)
+        result = PrintThroughDialogs(dialogs, owner, reportWindow, documentName);
+    FreeLibrary(library);
     return result;
 }

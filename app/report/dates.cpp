@@ -1,7 +1,8 @@
 #include "dates.h"
 
-#include <stdio.h>
 #include <string.h>
+
+#include "format_text.h"
 
 namespace {
 
@@ -168,10 +169,10 @@ void AppendDateDecorationBytes(const char *dateText, int textLength, DateLayout 
 
     char line[128];
     if (language)
-        snprintf(line, sizeof line, "%02d. %s %4d", day, MonthName(month, 1), year);
+        FormatText(line, sizeof line, "%02d. %s %4d", day, MonthName(month, 1), year);
     else
-        snprintf(line, sizeof line, "%s %2d%s %4d", MonthName(month, 0), day,
-                 kOrdinalSuffixes[OrdinalSuffixIndex(day)], year);
+        FormatText(line, sizeof line, "%s %2d%s %4d", MonthName(month, 0), day,
+                   kOrdinalSuffixes[OrdinalSuffixIndex(day)], year);
     ReportAppend(report, arrow);
     ReportAppend(report, line);
 
@@ -179,7 +180,7 @@ void AppendDateDecorationBytes(const char *dateText, int textLength, DateLayout 
     if (weekday == 0)
         return;
     const char *weekdayName = WeekdayName(weekday, language);
-    snprintf(line, sizeof line, "  [%s] ", weekdayName);
+    FormatText(line, sizeof line, "  [%s] ", weekdayName);
     ReportAppend(report, line);
     ReportAppendBlanks(report, 11 - static_cast<int>(strlen(weekdayName)));
 
@@ -189,8 +190,8 @@ void AppendDateDecorationBytes(const char *dateText, int textLength, DateLayout 
         return;
     }
     if (language)
-        snprintf(line, sizeof line, "(vor %d Tag%s", age, age == 1 ? ") " : "en) ");
+        FormatText(line, sizeof line, "(vor %d Tag%s", age, age == 1 ? ") " : "en) ");
     else
-        snprintf(line, sizeof line, "(%d Day%s", age, age == 1 ? " ago) " : "s ago) ");
+        FormatText(line, sizeof line, "(%d Day%s", age, age == 1 ? " ago) " : "s ago) ");
     ReportAppend(report, line);
 }

@@ -1,7 +1,8 @@
 #include "rom_text.h"
 
-#include <stdio.h>
 #include <string.h>
+
+#include "format_text.h"
 
 const char kProbeCommand[] = "ROMPROBE xybiosxy";
 const char kProbeFile[] = "XYBIOSXY.$$$";
@@ -68,8 +69,8 @@ void FormatDumpCommand(char *buffer, int size, unsigned segment, unsigned offset
         segment = 7;
     if (offset > 7)
         offset = 7;
-    snprintf(buffer, static_cast<size_t>(size), "ROMPROBE xybioszz %d %d %d",
-             static_cast<int>(segment), static_cast<int>(offset), static_cast<int>(step));
+    FormatText(buffer, size, "ROMPROBE xybioszz %d %d %d", static_cast<int>(segment),
+               static_cast<int>(offset), static_cast<int>(step));
 }
 
 void AppendDumpHeading(ReportText *report, int language) {

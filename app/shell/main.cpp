@@ -2,7 +2,6 @@
 // layout timer and the command table.
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "../output/print.h"
 #include "../report/report.h"
@@ -28,6 +27,20 @@ HBRUSH g_blueBrush;
 int g_colourMode;
 int g_resizeCount;
 TrackSize g_minimumTrack = {0, 0};
+
+typedef HINSTANCE(WINAPI *ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
+// The shell is loaded only for this: linked in, it would lengthen every start.
+void OpenDownloadPage(HWND dialog) {
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    if (shell == NULL)
+        return;
+    ShellExecuteFunction shellExecute = reinterpret_cast<ShellExecuteFunction>(
+        reinterpret_cast<void *>(GetProcAddress(shell, "ShellExecuteA")));
+    if (shellExecute != NULL)
+        shellExecute(dialog, NULL, DownloadPage(g_languageFlag), NULL, NULL, SW_SHOW);
+    FreeLibrary(shell);
+}
 
 void CloseMainDialog(HWND dialog) {
     RemoveTooltips();
@@ -109,7 +122,7 @@ void OnCommand(HWND dialog, int id, int notification) {
         InvalidateRect(dialog, NULL, TRUE);
         return;
     case IDC_WWW:
-        ShellExecuteA(dialog, NULL, DownloadPage(g_languageFlag), NULL, NULL, SW_SHOW);
+        OpenDownloadPage(dialog);
         return;
     case IDC_RAMINFO:
     case IDC_ROMDATES:

@@ -2,7 +2,6 @@
 // and hands them to the text functions. memquery.dll and tickrate.dll are loaded by name
 // and freed within each operation.
 #include <windows.h>
-#include <stdio.h>
 #include <string.h>
 
 #include "../shell/shell.h"

@@ -1,6 +1,6 @@
 #include "system_text.h"
 
-#include <stdio.h>
+#include "../report/format_text.h"
 
 namespace {
 
@@ -29,13 +29,13 @@ const char *const kSeconds[2][2] = {{"Second", "Seconds"}, {"Sekunde", "Sekunden
 
 void AppendFormatted(ReportText *report, const char *format, int value) {
     char line[128];
-    snprintf(line, sizeof line, format, value);
+    FormatText(line, sizeof line, format, value);
     ReportAppend(report, line);
 }
 
 void AppendPart(ReportText *report, int count, const char *const units[2]) {
     char line[64];
-    snprintf(line, sizeof line, "%2d %s ", count, units[count == 1 ? 0 : 1]);
+    FormatText(line, sizeof line, "%2d %s ", count, units[count == 1 ? 0 : 1]);
     ReportAppend(report, line);
 }
 
@@ -60,8 +60,8 @@ void WriteMemorySection(ReportText *report, const MemoryFigures *f, int language
                     f->figure[0]);
     for (int i = 1; i < kMemoryFigureCount; ++i) {
         char line[128];
-        snprintf(line, sizeof line, "\r\n %s %5i %s ",
-                 language ? kMemoryLabelsGerman[i] : kMemoryLabelsEnglish[i], f->figure[i], "MB");
+        FormatText(line, sizeof line, "\r\n %s %5i %s ",
+                   language ? kMemoryLabelsGerman[i] : kMemoryLabelsEnglish[i], f->figure[i], "MB");
         ReportAppend(report, line);
     }
     ReportAppend(report, language ? "\r\n\r\n Werte gemäß" : "\r\n\r\n Values acc. to");
@@ -100,12 +100,13 @@ void AppendRawFirmwareDate(ReportText *report, int which, const char *value, int
 void AppendVersionLines(ReportText *report, int major, int minor, int build, const char *nameText,
                         int language) {
     char line[256];
-    snprintf(line, sizeof line,
-             language ? "\r\n\r\n Betriebssystem Version: \r\n Hauptversion: %d - Unterversion: %d "
-                        "- Build: %d "
-                      : "\r\n\r\n Operating System Version: \r\n Major Version: %d - Minor "
-                        "Version: %d - Build: %d ",
-             major, minor, build);
+    FormatText(line, sizeof line,
+               language
+                   ? "\r\n\r\n Betriebssystem Version: \r\n Hauptversion: %d - Unterversion: %d "
+                     "- Build: %d "
+                   : "\r\n\r\n Operating System Version: \r\n Major Version: %d - Minor "
+                     "Version: %d - Build: %d ",
+               major, minor, build);
     ReportAppend(report, line);
     if (nameText[0] != '\0') {
         ReportAppend(report, "\r\n = ");
@@ -127,7 +128,7 @@ void AppendDuration(ReportText *report, int seconds, int language, int *daysShow
     if (days != 0 || *daysShown) {
         *daysShown = 1;
         char line[64];
-        snprintf(line, sizeof line, "%d %s ", days, kDays[l][days >= 2 ? 1 : 0]);
+        FormatText(line, sizeof line, "%d %s ", days, kDays[l][days >= 2 ? 1 : 0]);
         ReportAppend(report, line);
     }
     AppendPart(report, hoursPart, kHours[l]);

@@ -1,9 +1,9 @@
 #include "version_name.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "../report/bounded_text.h"
+#include "../report/format_text.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ void ComposeWindowsVersionName(const VersionFacts *f, char *nameText) {
         }
     }
     if (f->major < 5 && name == 0) {
-        snprintf(nameText, kVersionNameSize, "Windows NT %d.%d", f->major, f->minor);
+        FormatText(nameText, kVersionNameSize, "Windows NT %d.%d", f->major, f->minor);
     } else {
         if (f->major == 5) {
             if (f->minor == 0)
@@ -101,7 +101,7 @@ void ComposeWindowsVersionName(const VersionFacts *f, char *nameText) {
             name = 4;
         if (name > 5 && variant)
             ++name;
-        snprintf(nameText, kVersionNameSize, "Windows %s%s", kNames[name], kSuffixes[suffix]);
+        FormatText(nameText, kVersionNameSize, "Windows %s%s", kNames[name], kSuffixes[suffix]);
     }
 
     if (NeedsProductInfo(f)) {
@@ -117,7 +117,7 @@ void ComposeWindowsVersionName(const VersionFacts *f, char *nameText) {
     char bitness[32] = " (64Bit Windows Version) ";
     if (NeedsWow64Query(f)) {
         if (name == 8 && !f->wow64)
-            snprintf(nameText, kVersionNameSize, "Windows Server 2003 or ReactOS");
+            FormatText(nameText, kVersionNameSize, "Windows Server 2003 or ReactOS");
         if (!f->wow64)
             memcpy(bitness + 2, "32", 2);
     } else {

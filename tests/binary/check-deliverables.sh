@@ -22,7 +22,8 @@ $windres -J coff -i "$exe" -O rc -o "$work/resources.rc" 2>"$work/windres.log"
 check "Firmlook.exe is a PE32 file for i386" grep -q 'file format pei-i386' "$work/header"
 check "Firmlook.exe uses the Windows GUI subsystem" grep -q 'Subsystem[[:space:]]*00000002' "$work/private"
 
-allowed='^(kernel32|user32|gdi32|advapi32|comctl32|comdlg32|shell32|msvcrt)\.dll$'
+# shell32 and comdlg32 are loaded only when the WWW or print command runs.
+allowed='^(kernel32|user32|gdi32|advapi32|comctl32|msvcrt)\.dll$'
 imports=$(sed -n 's/.*DLL Name: //p' "$work/private" | tr 'A-Z' 'a-z')
 unexpected=$(printf '%s\n' "$imports" | grep -v -E "$allowed")
 check "Firmlook.exe imports only the platform's DLLs ($(echo $imports))" test -z "$unexpected"
@@ -38,7 +39,12 @@ check "version block names Firmlook" grep -q 'VALUE "FileDescription", "Firmlook
 manifest=$(sed -n '/RT_MANIFEST/,/^END/p' "$work/resources.rc")
 for needle in 'name=""Tolvo.Firmlook""' '<description>Firmlook</description>' \
               'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""' \
-              'level=""asInvoker""' '>true</dpiAware>'; do
+              'level=""asInvoker""' '>true</dpiAware>' \
+              'supportedOS Id=""{e2011457-1546-43c5-a5fe-008deee3d3f0}""' \
+              'supportedOS Id=""{35138b9a-5d96-4fbd-8e2d-a2440225f93a}""' \
+              'supportedOS Id=""{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}""' \
+              'supportedOS Id=""{1f676c76-80e1-4239-95bb-83d0f6d0da78}""' \
+              'supportedOS Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""'; do
   check "manifest holds $needle" grep -qF "$needle" <<<"$manifest"
 done
 
@@ -69,6 +75,18 @@ probeimports=$(sed -n 's/.*DLL Name: //p' "$work/probe-private" | tr 'A-Z' 'a-z'
 check "Romprobe.exe imports only kernel32 and msvcrt ($probeimports)" test "$probeimports" = "kernel32.dll msvcrt.dll "
 check "Romprobe.exe finds GetSystemFirmwareTable at run time, not by import" \
   bash -c "! grep -q 'GetSystemFirmwareTable' <(sed -n '/Import Tables/,/Export Tables\|The Function Table/p' '$work/probe-private')"
+
+# Release form: sizes within their limits, no symbols, no link time stamp (the release zip
+# must come out the same from every build of one commit).
+for limit in Firmlook.exe:49152 memquery.dll:12288 Romprobe.exe:24576; do
+  file=${limit%%:*}; max=${limit#*:}
+  if [ ! -f "$build/$file" ]; then echo "---- $file is not built here"; continue; fi
+  size=$(stat -c %s "$build/$file")
+  check "$file is $size bytes ($((size / 1024)) KB), at most $max" test "$size" -le "$max"
+  $objdump -p "$build/$file" > "$work/release-header" 2>&1
+  check "$file carries no symbols" grep -q 'symbols stripped' "$work/release-header"
+  check "$file carries no time stamp" grep -qE '^Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970' "$work/release-header"
+done
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

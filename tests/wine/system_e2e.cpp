@@ -211,6 +211,37 @@ TEST_F(SystemReport, FirmwareDatesPresentAbsentAndTooLong) {
     EXPECT_NE(report.find("\r\n\r\n Operating System Version: "), std::string::npos);
 }
 
+// Wine told to report Windows 10 to Firmlook.exe: the manifest's list of supported systems
+// lets the real numbers through (without it they would read 6.2 build 9200), and 10.0 is
+// named as an unknown Windows with its edition.
+class WindowsTen : public SystemReport {
+  protected:
+    void SetUp() override {
+        SystemReport::SetUp();
+        SetReportedWindowsVersion("win10");
+    }
+    void TearDown() override {
+        SetReportedWindowsVersion("");
+        SystemReport::TearDown();
+    }
+};
+
+TEST_F(WindowsTen, VersionLinesShowTheRealVersion) {
+    Firmlook app;
+    ASSERT_TRUE(app.Start());
+    app.Click(kRamInfo);
+    const std::string report = app.Report();
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(
+        report, match,
+        std::regex(Escape("\r\n\r\n Operating System Version: \r\n Major Version: 10 - Minor "
+                          "Version: 0 - Build: ") +
+                   "([0-9]+) " + Escape("\r\n = Windows unknown Windows") + "( [A-Za-z ]+)? " +
+                   Escape("(32Bit Windows Version) ") + "\r\n")))
+        << report;
+    EXPECT_GE(std::stoi(match[1]), 10240) << "the first build of Windows 10";
+}
+
 // The German pass.
 class GermanSystem : public SystemReport {};
 
