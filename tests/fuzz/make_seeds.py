@@ -181,3 +181,31 @@ dump("held-to-seven", BLOCK, command=(9, 8, 9))
 dump("huge-numbers", BLOCK, command=(0xFFFFFFFF, 4000000000, 4000000000))
 dump("text-too-small", BLOCK, text_size=2000)
 dump("command-number", b"0000000000123456789x")
+
+
+def text_piece(text):
+    return bytes([0, text])
+
+
+def number_piece(value, width=0, zero=False, left=False, letter_i=False):
+    kind = 1 | (4 if left else 0) | (8 if zero else 0) | (0x80 if letter_i else 0)
+    return bytes([kind, width]) + struct.pack("<i", value)
+
+
+def string_piece(text, width=0, left=False):
+    return bytes([2 | (4 if left else 0), width, len(text)]) + text
+
+
+PERCENT = bytes([3])
+write("format_text_fuzz", "german-date",
+      bytes([128]) + number_piece(5, 2, zero=True) + text_piece(ord(".")) + string_piece(b"M\xe4rz")
+      + number_piece(2011, 4))
+write("format_text_fuzz", "english-date",
+      bytes([128]) + string_piece(b"Jan.") + number_piece(1, 2) + string_piece(b"st")
+      + number_piece(-999, 4))
+write("format_text_fuzz", "memory-line",
+      bytes([128]) + number_piece(37, letter_i=True) + PERCENT
+      + string_piece(b"Physical Memory:      ") + number_piece(123456, 5, letter_i=True))
+write("format_text_fuzz", "cut-short",
+      bytes([6]) + number_piece(-2147483648, 12, zero=True) + string_piece(b"Windows", 9, left=True))
+write("format_text_fuzz", "no-room", bytes([0]) + number_piece(7) + PERCENT)
