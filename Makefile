@@ -1,7 +1,7 @@
 # Firmlook: build, run and test on Debian 12 (the program itself runs under Wine here).
 PRESETS := win32 win64 host
 
-.PHONY: all deps build dist run test unit wine binary w32vm screenshot clean
+.PHONY: all deps build dist run test unit fuzz wine binary w32vm screenshot clean
 
 all: build
 
@@ -20,17 +20,22 @@ dist: deps
 run: build
 	bash tools/run-firmlook.sh
 
-# Every test layer: native unit tests, the binary checks (with the twice-built release zip),
-# the Wine end-to-end tests and the smoke run of the 32-bit deliverables from the release zip
-# in an emulated guest.
+# Every test layer: native unit tests, a short fuzz run of every reader of outside data, the
+# binary checks (with the twice-built release zip), the Wine end-to-end tests and the smoke
+# run of the 32-bit deliverables from the release zip in an emulated guest.
 test: build dist
 	ctest --preset host
+	bash tools/fuzz.sh 20
 	ctest --preset win32
 	ctest --preset win64
 	ctest --preset w32vm
 
 unit: build
 	ctest --preset host
+
+# Each fuzz target for 20 s; tools/fuzz.sh takes another time per target.
+fuzz: deps
+	bash tools/fuzz.sh 20
 
 wine: build
 	ctest --preset win64

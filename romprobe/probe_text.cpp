@@ -107,7 +107,9 @@ bool WindowSystemDate(const unsigned char *window, int size, char *date) {
     if (window == NULL || size != kRomWindowSize)
         return false;
     const unsigned char *p = window + kSystemDateAt;
-    if (!AreDigits(p, 2) || !AreDigits(p + 3, 2) || !AreDigits(p + 6, 2))
+    // The separators may be anything but a zero byte, which would end the date text early and
+    // shift the rest of the result record.
+    if (!AreDigits(p, 2) || !AreDigits(p + 3, 2) || !AreDigits(p + 6, 2) || p[2] == 0 || p[5] == 0)
         return false;
     CopyText(p, 8, date);
     return true;

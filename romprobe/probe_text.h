@@ -15,7 +15,8 @@ enum {
 // Every function below that takes a window treats a size other than kRomWindowSize as no
 // window at all.
 
-// The system BIOS date at FFFF5h: its 8 bytes when positions 1, 2, 4, 5, 7 and 8 are digits.
+// The system BIOS date at FFFF5h: its 8 bytes when positions 1, 2, 4, 5, 7 and 8 are digits
+// and the separators are not zero bytes.
 bool WindowSystemDate(const unsigned char *window, int size, char *date);
 
 // The BIOS release date of SMBIOS structure type 0, from the table as the firmware table

@@ -113,6 +113,13 @@ TEST(RomWindow, SystemDateNeedsItsDigits) {
     EXPECT_TRUE(WindowSystemDate(window.data(), kRomWindowSize, date));
     window = Window("06/2x/19");
     EXPECT_FALSE(WindowSystemDate(window.data(), kRomWindowSize, date));
+    // A zero separator would cut the date short and shift the record's marker.
+    window = Window("06\0"
+                    "20/19");
+    EXPECT_FALSE(WindowSystemDate(window.data(), kRomWindowSize, date));
+    window = Window("06/20\0"
+                    "19");
+    EXPECT_FALSE(WindowSystemDate(window.data(), kRomWindowSize, date));
     window = Window("06/20/19");
     EXPECT_FALSE(WindowSystemDate(window.data(), kRomWindowSize - 1, date)); // wrong image size
     window.push_back(0);
