@@ -107,9 +107,7 @@ bool WindowSystemDate(const unsigned char *window, int size, char *date) {
     if (window == NULL || size != kRomWindowSize)
         return false;
     const unsigned char *p = window + kSystemDateAt;
-    // The separators may be anything but a zero byte, which would end the date text early and
-    // shift the rest of the result record.
-    if (!AreDigits(p, 2) || !AreDigits(p + 3, 2) || !AreDigits(p + 6, 2) || p[2] == 0 || p[5] == 0)
+    if (!AreDigits(p, 2) || !AreDigits(p + 3, 2) || !AreDigits(p + 6, 2))
         return false;
     CopyText(p, 8, date);
     return true;
@@ -170,15 +168,18 @@ char VideoBiosDate(const unsigned char *window, int size, char *date) {
 }
 
 int FormatProbeRecord(const char *systemDate, char marker, const char *videoDate, char *record) {
+    // Fixed widths: Firmlook reads the record by position, and a separator byte of the ROM's
+    // system date may be anything, a zero byte included.
     char *out = record;
-    for (int i = 0; i < 8 && systemDate[i] != '\0'; ++i)
-        *out++ = systemDate[i];
+    memcpy(out, systemDate, 8);
+    out += 8;
     if (marker != 0) {
         *out++ = ' ';
         *out++ = marker;
         *out++ = ' ';
-        for (int i = 0; i < 10 && videoDate[i] != '\0'; ++i)
-            *out++ = videoDate[i];
+        const int videoLength = marker == ' ' ? 8 : 10;
+        memcpy(out, videoDate, static_cast<size_t>(videoLength));
+        out += videoLength;
     }
     *out++ = '\r';
     *out++ = '\n';

@@ -15,8 +15,8 @@ enum {
 // Every function below that takes a window treats a size other than kRomWindowSize as no
 // window at all.
 
-// The system BIOS date at FFFF5h: its 8 bytes when positions 1, 2, 4, 5, 7 and 8 are digits
-// and the separators are not zero bytes.
+// The system BIOS date at FFFF5h: its 8 bytes when positions 1, 2, 4, 5, 7 and 8 are digits;
+// the separators may be any bytes.
 bool WindowSystemDate(const unsigned char *window, int size, char *date);
 
 // The BIOS release date of SMBIOS structure type 0, from the table as the firmware table
@@ -28,8 +28,9 @@ bool RawSmbiosBiosDate(const unsigned char *data, int size, char *date);
 // "dd/dd/dddd", ' ' for "dd/dd/dd", '-' for "dddd-dd-dd") or 0 when there is none.
 char VideoBiosDate(const unsigned char *window, int size, char *date);
 
-// The date probe's record: system date, blank, marker, blank, video date, CR LF, or the
-// system date and CR LF alone when marker is 0. Returns its length (at most 23).
+// The date probe's record: the 8 bytes of the system date, blank, marker, blank, the video
+// date (8 bytes for marker ' ', else 10), CR LF, or the system date and CR LF alone when
+// marker is 0. Returns its length (at most 23).
 int FormatProbeRecord(const char *systemDate, char marker, const char *videoDate, char *record);
 
 // A decimal command-line number; anything that is not a plain run of digits counts up to its

@@ -113,13 +113,6 @@ TEST(RomWindow, SystemDateNeedsItsDigits) {
     EXPECT_TRUE(WindowSystemDate(window.data(), kRomWindowSize, date));
     window = Window("06/2x/19");
     EXPECT_FALSE(WindowSystemDate(window.data(), kRomWindowSize, date));
-    // A zero separator would cut the date short and shift the record's marker.
-    window = Window("06\0"
-                    "20/19");
-    EXPECT_FALSE(WindowSystemDate(window.data(), kRomWindowSize, date));
-    window = Window("06/20\0"
-                    "19");
-    EXPECT_FALSE(WindowSystemDate(window.data(), kRomWindowSize, date));
     window = Window("06/20/19");
     EXPECT_FALSE(WindowSystemDate(window.data(), kRomWindowSize - 1, date)); // wrong image size
     window.push_back(0);
@@ -153,6 +146,15 @@ TEST(ProbeRecord, LayoutWithAndWithoutVideoDate) {
     EXPECT_EQ(std::string(record, length), "06/20/19   11/03/17\r\n");
     length = FormatProbeRecord("06/20/19", 0, "", record);
     EXPECT_EQ(std::string(record, length), "06/20/19\r\n");
+    // A zero byte from the ROM keeps its place: the marker stays at position 10.
+    length = FormatProbeRecord(std::string("06\0"
+                                           "20/19",
+                                           8)
+                                   .c_str(),
+                               '+', "12/24/2010", record);
+    EXPECT_EQ(std::string(record, length), std::string("06\0"
+                                                       "20/19 + 12/24/2010\r\n",
+                                                       23));
 }
 
 TEST(ProbeArguments, Counts) {
