@@ -61,10 +61,7 @@ void CheckCalendar(int day, int month, int year) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzInput in = {data, size};
-    CalendarDate today;
-    today.year = Take16(&in);
-    today.month = Take16(&in);
-    today.day = Take16(&in);
+    const CalendarDate today = TakeToday(&in);
     DateLayout layout = static_cast<DateLayout>(Take8(&in) % 3);
     int language = Take8(&in) & 1;
     int fill = TakeFill(&in);

@@ -15,10 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     RegistryValueState state = static_cast<RegistryValueState>(Take8(&in) % 3);
     int language = Take8(&in) & 1;
     int fill = TakeFill(&in);
-    CalendarDate today;
-    today.year = Take16(&in);
-    today.month = Take16(&in);
-    today.day = Take16(&in);
+    const CalendarDate today = TakeToday(&in);
 
     static RegistryValue value;
     memset(&value, 0, sizeof value);

@@ -9,6 +9,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "report/dates.h"
 #include "report/report_text.h"
 
 // An input read from the front: fixed-size numbers first, the rest as bytes. Numbers past the
@@ -36,6 +37,15 @@ inline uint32_t Take32(FuzzInput *in) {
 
 // Copies a length byte's worth of bytes (at most max) into text and terminates it there; the
 // text may hold NULs of its own.
+// Any today that GetLocalTime could hand over: 16-bit year, month and day.
+inline CalendarDate TakeToday(FuzzInput *in) {
+    CalendarDate today;
+    today.year = Take16(in);
+    today.month = Take16(in);
+    today.day = Take16(in);
+    return today;
+}
+
 inline void TakeText(FuzzInput *in, char *text, size_t max) {
     size_t n = Take8(in);
     if (n > max)

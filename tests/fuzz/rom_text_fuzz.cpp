@@ -78,10 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzInput in = {data, size};
     int language = Take8(&in) & 1;
     int fill = TakeFill(&in);
-    CalendarDate today;
-    today.year = Take16(&in);
-    today.month = Take16(&in);
-    today.day = Take16(&in);
+    const CalendarDate today = TakeToday(&in);
     unsigned segment = Take32(&in);
     unsigned offset = Take32(&in);
     unsigned step = Take32(&in);
