@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <stdlib.h>
 
 #include <regex>
 #include <string>
@@ -79,13 +80,20 @@ TEST(MemQuery, TickRateIsTheClockAndRestoresThePriority) {
     ASSERT_NE(tickRate, nullptr);
     for (int priority : {THREAD_PRIORITY_NORMAL, THREAD_PRIORITY_BELOW_NORMAL}) {
         SetThreadPriority(GetCurrentThread(), priority);
-        DWORD start = GetTickCount();
-        int mhz = tickRate();
-        DWORD elapsed = GetTickCount() - start;
-        int own = OwnMhz();
+        // On a loaded machine one short measurement can be thrown off by preemption; a wrong
+        // clock is off in every try.
+        int mhz = 0, own = 0;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            DWORD start = GetTickCount();
+            mhz = tickRate();
+            DWORD elapsed = GetTickCount() - start;
+            own = OwnMhz();
+            EXPECT_GE(elapsed, 90u);
+            EXPECT_EQ(GetThreadPriority(GetCurrentThread()), priority);
+            if (abs(mhz - own) <= own / 20)
+                break;
+        }
         EXPECT_NEAR(mhz, own, own / 20) << "priority " << priority;
-        EXPECT_GE(elapsed, 90u);
-        EXPECT_EQ(GetThreadPriority(GetCurrentThread()), priority);
     }
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
     FreeLibrary(library);
