@@ -284,7 +284,9 @@ bool Firmlook::StartInPlace(const std::string &workingFolder) {
 
 bool Firmlook::StartCopy(const std::string &workingFolder) {
     std::string copy = workingFolder + "\\Firmlook.exe";
-    CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE);
+    // The copy that an instance ended a moment ago ran from may not be replaceable yet; it
+    // is the same program, so a copy that stays refused is no failure.
+    WaitFor([&] { return CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE) != FALSE; }, 2000);
     return Launch(copy, workingFolder);
 }
 
@@ -294,9 +296,21 @@ bool Firmlook::Launch(const std::string &program, const std::string &folder) {
     line.push_back('\0');
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, folder.c_str(), &startup,
-                        &process_))
+    // Under Wine a program file that was just written or just ran can refuse to start for a
+    // moment.
+    DWORD error = 0;
+    if (!WaitFor(
+            [&] {
+                if (CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, folder.c_str(),
+                                   &startup, &process_))
+                    return true;
+                error = GetLastError();
+                return false;
+            },
+            2000)) {
+        fprintf(stderr, "%s did not start: error %lu\n", program.c_str(), error);
         return false;
+    }
     WaitForInputIdle(process_.hProcess, startTimeout_);
     bool shown = WaitFor(
         [&] {
