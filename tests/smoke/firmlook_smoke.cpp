@@ -2,6 +2,7 @@
 // emulated guest and for the x86_64 twin. Every step prints "ok" or "FAIL"; the firmware
 // reports are written to OUT_DIR so that the two builds' bytes can be compared.
 // usage: firmlook_smoke.exe OUT_DIR [--print] [--firmware-date MM/DD/YY] [--rom-image PATH]
+//        firmlook_smoke.exe --hold-desktop
 // With --print the report is also printed to the default printer through both dialogs.
 // --firmware-date is the BIOS date that the machine's SMBIOS tables hold, and --rom-image a
 // copy of its ROM window C0000h to FFFFFh: Romprobe.exe must find the first in the firmware
@@ -12,6 +13,7 @@
 
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include <string>
 
@@ -94,7 +96,6 @@ bool StartWithRom(Firmlook *app, const std::string &image) {
         WriteBytes(folder + "\\rom.img", image);
         SetEnvironmentVariableA("ROMPROBE_IMAGE", (folder + "\\rom.img").c_str());
     }
-    app->SetStartTimeout(120000);
     return app->StartInPlace(folder);
 }
 
@@ -107,7 +108,7 @@ void MachineRomSmoke(const std::string &out, const std::string &firmwareDate,
         german ? "\r\n\r\n ROM-System-BIOS-Datum:  " : "\r\n\r\n ROM-System-BIOS-Date:     ";
     if (!firmwareDate.empty()) {
         Firmlook app;
-        Check(StartWithRom(&app, ""), "Firmlook.exe starts beside Romprobe.exe");
+        Check(StartWithRom(&app, ""), "Firmlook.exe starts beside Romprobe.exe", app.StartError());
         app.Click(kRomDates);
         const std::string report = app.Report();
         WriteBytes(out + "\\firmware-rom.txt", report);
@@ -127,7 +128,7 @@ void MachineRomSmoke(const std::string &out, const std::string &firmwareDate,
     if (image.size() != kWindowSize)
         return;
     Firmlook app;
-    Check(StartWithRom(&app, image), "Firmlook.exe starts with the ROM image");
+    Check(StartWithRom(&app, image), "Firmlook.exe starts with the ROM image", app.StartError());
     app.Click(kRomDates);
     const std::string report = app.Report();
     WriteBytes(out + "\\image-rom.txt", report);
@@ -155,7 +156,7 @@ void FirmlookSmoke(const std::string &out, bool print) {
     SeedTypicalFirmware();
     Firmlook app;
     if (!StartWithRom(&app, RomImage())) {
-        Check(false, "Firmlook.exe starts and shows its dialog");
+        Check(false, "Firmlook.exe starts and shows its dialog", app.StartError());
         return;
     }
     int controls = 0;
@@ -269,9 +270,25 @@ void MemQuerySmoke() {
     FreeLibrary(library);
 }
 
+// Wine starts its desktop process for the first program that needs a display and waits 10 s
+// for it; an emulated machine under load can miss that, and the program is left without a
+// display for good. This holds the desktop for a whole run, so that every program after it
+// finds it up: it says whether it got a display, then waits until it is ended.
+int HoldDesktop() {
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+    printf("%s\n", window != NULL ? "desktop ready" : "no display");
+    fflush(stdout);
+    if (window == NULL)
+        return 1;
+    Sleep(INFINITE);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+    if (argc == 2 && strcmp(argv[1], "--hold-desktop") == 0)
+        return HoldDesktop();
     bool print = false;
     std::string firmwareDate, imagePath;
     for (int i = 2; i < argc; ++i) {

@@ -4,10 +4,13 @@
 #include <string.h>
 #include <x86intrin.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
 namespace {
+
+std::vector<HANDLE> g_watchedThreads;
 
 const char kFirmwareKey[] = "HARDWARE\\DESCRIPTION\\System";
 const char kSettingsKey[] = "Software\\Tolvo\\Firmlook";
@@ -257,8 +260,31 @@ long DaysSinceEpoch(int year, unsigned month, unsigned day) {
             .count());
 }
 
+void WatchThread(HANDLE thread) {
+    g_watchedThreads.push_back(thread);
+}
+
+void UnwatchThread(HANDLE thread) {
+    g_watchedThreads.erase(std::remove(g_watchedThreads.begin(), g_watchedThreads.end(), thread),
+                           g_watchedThreads.end());
+}
+
+unsigned long long WatchedWork() {
+    unsigned long long total = 0;
+    for (HANDLE thread : g_watchedThreads) {
+        FILETIME created, ended, kernel, user;
+        if (GetThreadTimes(thread, &created, &ended, &kernel, &user))
+            total +=
+                (static_cast<unsigned long long>(kernel.dwHighDateTime) << 32 |
+                 kernel.dwLowDateTime) +
+                (static_cast<unsigned long long>(user.dwHighDateTime) << 32 | user.dwLowDateTime);
+    }
+    return total;
+}
+
 Firmlook::~Firmlook() {
     if (process_.hProcess != NULL) {
+        UnwatchThread(process_.hThread);
         if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
             TerminateProcess(process_.hProcess, 99);
             WaitForSingleObject(process_.hProcess, 5000);
@@ -291,6 +317,10 @@ bool Firmlook::StartCopy(const std::string &workingFolder) {
 }
 
 bool Firmlook::Launch(const std::string &program, const std::string &folder) {
+    startError_.clear();
+    // Wine starts its desktop process for the first program that asks for the desktop; let
+    // that be the test, so that the start wait below sees only the program's own work.
+    GetDesktopWindow();
     std::string commandLine = "\"" + program + "\"";
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
@@ -308,16 +338,34 @@ bool Firmlook::Launch(const std::string &program, const std::string &folder) {
                 return false;
             },
             2000)) {
-        fprintf(stderr, "%s did not start: error %lu\n", program.c_str(), error);
+        startError_ = program + " did not start: error " + std::to_string(error);
+        fprintf(stderr, "%s\n", startError_.c_str());
         return false;
     }
-    WaitForInputIdle(process_.hProcess, startTimeout_);
+    WatchThread(process_.hThread);
+    // While the program loads and builds its first report its thread works, which keeps the
+    // wait alive however slow the machine is; a minute without any work is a hang.
+    DWORD start = GetTickCount(), code = STILL_ACTIVE;
     bool shown = WaitFor(
         [&] {
             dialog_ = FindProcessWindow(process_.dwProcessId, "#32770", " Firmlook");
-            return dialog_ != NULL;
+            return dialog_ != NULL ||
+                   (GetExitCodeProcess(process_.hProcess, &code) && code != STILL_ACTIVE);
         },
-        startTimeout_);
+        60000);
+    shown = shown && dialog_ != NULL;
+    if (!shown) {
+        const DWORD waited = GetTickCount() - start;
+        startError_ =
+            program +
+            (code != STILL_ACTIVE
+                 ? " ended with exit code " + std::to_string(code) + " before showing its dialog"
+             : waited > kWaitCap ? " showed no dialog and was still working after " +
+                                       std::to_string(waited / 1000) + " s"
+                                 : " showed no dialog: waited " + std::to_string(waited / 1000) +
+                                       " s, 60 s of them with the program doing no work");
+        fprintf(stderr, "%s\n", startError_.c_str());
+    }
     // The number boxes' start values arm the 250 ms layout timer; let it fire first.
     Sleep(500);
     return shown;
@@ -343,7 +391,8 @@ int Firmlook::Checked(int id) const {
 }
 
 bool Firmlook::WaitForExit(DWORD milliseconds, DWORD *exitCode) {
-    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0)
+    if (!WaitFor([&] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; },
+                 milliseconds))
         return false;
     GetExitCodeProcess(process_.hProcess, exitCode);
     return true;

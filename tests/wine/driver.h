@@ -71,8 +71,8 @@ class Firmlook {
     // The same with a copy of Firmlook.exe in the working folder, so that the libraries it
     // loads by name come from that folder (or are missing there).
     bool StartCopy(const std::string &workingFolder);
-    // How long Start waits for the dialog (15 s unless set; emulated guests need more).
-    void SetStartTimeout(DWORD milliseconds) { startTimeout_ = milliseconds; }
+    // Why the last start failed ("" after a good start).
+    const std::string &StartError() const { return startError_; }
     HWND dialog() const { return dialog_; }
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
     std::string Report() const;
@@ -80,7 +80,7 @@ class Firmlook {
     // BM_CLICK on a control; returns once the program has handled the click.
     void Click(int id) const;
     int Checked(int id) const;
-    // Waits for the process to end; true with its exit code when it did in time.
+    // Waits for the process to end (the limit as in WaitFor); true with its exit code when it did.
     bool WaitForExit(DWORD milliseconds, DWORD *exitCode);
     // Rectangle of a control in the dialog's client coordinates.
     RECT ChildRect(int id) const;
@@ -89,7 +89,7 @@ class Firmlook {
     bool Launch(const std::string &program, const std::string &folder);
     PROCESS_INFORMATION process_ = {};
     HWND dialog_ = NULL;
-    DWORD startTimeout_ = 15000;
+    std::string startError_;
 };
 
 // Points at the middle of a control and returns the text of the tip that shows up ("" for
@@ -104,13 +104,33 @@ bool PrintThroughDialogs(const Firmlook &app, const char *face, const char *size
 // The process's own clock measurement: time-stamp ticks over a fifth of a second, in MHz.
 int OwnMhz();
 
-// Polls until condition() holds or the time is up.
+// The programs under test whose work keeps a wait alive: their main threads, added while they
+// run (Firmlook adds its own).
+void WatchThread(HANDLE thread);
+void UnwatchThread(HANDLE thread);
+// CPU time that the watched threads have used so far, in 100 ns units. Wine reads it from the
+// kernel's accounting of the thread, in clock ticks.
+unsigned long long WatchedWork();
+
+// A program that keeps working is given up on after this long (a true hang that spins).
+const DWORD kWaitCap = 300000;
+
+// Polls until condition() holds. The limit counts only the time in which the watched programs
+// did no work, so a busy machine, which slows them down, stretches it: a wait ends on a wrong
+// result, not on a slow one.
 template <typename Condition> bool WaitFor(Condition condition, DWORD milliseconds = 5000) {
-    DWORD start = GetTickCount();
+    DWORD start = GetTickCount(), last = start, idle = 0;
+    unsigned long long work = WatchedWork();
     while (!condition()) {
-        if (GetTickCount() - start > milliseconds)
-            return false;
         Sleep(20);
+        DWORD now = GetTickCount();
+        unsigned long long done = WatchedWork();
+        if (done == work)
+            idle += now - last;
+        work = done;
+        last = now;
+        if (idle > milliseconds || now - start > kWaitCap)
+            return false;
     }
     return true;
 }

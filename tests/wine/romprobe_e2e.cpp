@@ -76,7 +76,9 @@ class RealRomprobe : public ::testing::Test {
         if (!CreateProcessA(NULL, &line[0], NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL,
                             folder_.c_str(), &startup, &process))
             return code;
-        WaitForSingleObject(process.hProcess, 10000);
+        WatchThread(process.hThread);
+        WaitFor([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 10000);
+        UnwatchThread(process.hThread);
         if (milliseconds)
             *milliseconds = GetTickCount() - start;
         GetExitCodeProcess(process.hProcess, &code);
