@@ -6,6 +6,6 @@
 # usage: tests/bench/rebuild-soak.sh [REBUILDS [KIND]]  (KIND: a part of a report kind's name)
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
-WINE_RUN_TIMEOUT=${WINE_RUN_TIMEOUT:-3600} \
+WINE_RUN_CAP=${WINE_RUN_CAP:-7200} \
   exec bash "$root/tests/wine/run-under-wine.sh" "$root/build/win64" en_US.UTF-8 \
   rebuild_soak.exe "${1:-1000}" "${@:2}"

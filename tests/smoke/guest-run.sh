@@ -4,9 +4,19 @@
 # per language, the English pass printing too, against the deliverables in PROGRAM_DIR. The
 # PDF lands in OUT_DIR/pdf. FIRMWARE_DATE is the BIOS date the guest's SMBIOS tables hold;
 # the smoke program also checks what Romprobe.exe makes of a copy of the guest's ROM.
+# Every long step runs as long as it makes progress (tools/watch-progress.sh); the prefix
+# that wineboot makes is kept in OUT_DIR for the next run with the same Wine. A pass that
+# finished leaves OUT_DIR/i686/LANG/finished.
 # usage: guest-run.sh BUILD_DIR PROGRAM_DIR OUT_DIR FIRMWARE_DATE
 set -u
 build=$1; program=$2; out=$3; firmware_date=$4
+here=$(cd "$(dirname "$0")" && pwd)
+watch() { bash "$here/../../tools/watch-progress.sh" ${W32RUN_BEAT:+--beat "$W32RUN_BEAT"} "$@"; }
+# After a step stood still: what the guest's kernel and wineboot said last.
+last_words() {
+    echo "--- last lines of the guest console"; dmesg | tail -n 5
+    [ -f "$out/wineboot.log" ] && { echo "--- last lines of wineboot"; tail -n 5 "$out/wineboot.log"; }
+}
 export WINEPREFIX=/tmp/wineprefix32 WINEARCH=win32 WINEDEBUG=-all
 # No Mono or Gecko installers, and no desktop menu entries: every process costs seconds here.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -14,7 +24,8 @@ wine=/usr/lib/wine/wine wineserver=/usr/lib/wine/wineserver
 seconds() { echo $(( $(date +%s) - $1 ))s; }
 
 Xvfb :7 -screen 0 1280x1024x24 -nolisten tcp >/tmp/xvfb.log 2>&1 &
-for _ in $(seq 300); do [ -S /tmp/.X11-unix/X7 ] && break; sleep 0.1; done
+xvfb=$!
+while kill -0 $xvfb 2>/dev/null && [ ! -S /tmp/.X11-unix/X7 ]; do sleep 0.1; done
 [ -S /tmp/.X11-unix/X7 ] || { echo "Xvfb did not start"; cat /tmp/xvfb.log; exit 1; }
 export DISPLAY=:7
 
@@ -32,7 +43,7 @@ start_printer() {
     mount --bind "$out/pdf" /root/PDF
     ip link set lo up
     /usr/sbin/cupsd || return 1
-    for _ in $(seq 100); do [ -S /run/cups/cups.sock ] && break; sleep 0.2; done
+    while pgrep -x cupsd >/dev/null && [ ! -S /run/cups/cups.sock ]; do sleep 0.2; done
     lpadmin -p FirmlookPDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null &&
         lpadmin -d FirmlookPDF
 }
@@ -40,12 +51,31 @@ start=$(date +%s)
 start_printer || echo "the guest's printer could not be set up"
 echo "printer set up in $(seconds "$start")"
 
+# A fresh prefix, or the one an earlier run of the same Wine made. wineboot is retried once
+# when it stood still: nothing of Firmlook has run yet.
 start=$(date +%s)
+kept=$out/prefix-$($wine --version | tr -c 'A-Za-z0-9.\n' _).tar
+if [ -f "$kept" ] && mkdir -p "$WINEPREFIX" && tar -xf "$kept" -C "$WINEPREFIX"; then
+    echo "32-bit Wine prefix taken from $(basename "$kept") in $(seconds "$start")"
+else
+    rm -rf "$WINEPREFIX" "$out/wineboot.log"; mkdir -p "$WINEPREFIX"
+    for try in 1 2; do
+        watch --idle 600 --log "$out/wineboot.log" --watch "$WINEPREFIX" "wineboot" -- \
+            $wine wineboot -i
+        made=$?
+        [ $made -eq 124 ] && last_words
+        [ $made -eq 124 ] && [ $try = 1 ] && { echo "wineboot stood still; trying once more"; continue; }
+        break
+    done
+    [ $made -eq 0 ] || { echo "wineboot failed"; exit 1; }
+    # The registry reaches the disk when the server ends.
+    $wineserver -w
+    echo "32-bit Wine prefix made in $(seconds "$start")"
+    rm -f "$out"/prefix-*.tar
+    tar -cf "$kept.new" -C "$WINEPREFIX" . && mv "$kept.new" "$kept"
+fi
 # One wineserver for the whole run: the seeded firmware values are volatile.
-mkdir -p "$WINEPREFIX"
 $wineserver -p
-timeout 400 $wine wineboot -i >"$out/wineboot.log" 2>&1 || { echo "wineboot failed"; exit 1; }
-echo "32-bit Wine prefix made in $(seconds "$start")"
 
 # The ROM window C0000h to FFFFFh as the guest's firmware left it.
 dd if=/dev/mem of="$out/guest-rom.img" bs=4096 skip=192 count=64 2>/dev/null ||
@@ -53,18 +83,43 @@ dd if=/dev/mem of="$out/guest-rom.img" bs=4096 skip=192 count=64 2>/dev/null ||
 echo "guest ROM: system date at FFFF5h '$(dd if="$out/guest-rom.img" bs=1 skip=$((0x3FFF5)) count=8 2>/dev/null)'"
 
 rc=0
+rm -f "$out"/smoke-*.log
 export FIRMLOOK_EXE="Z:$program/Firmlook.exe"
 cd "$build" || exit 1
+
+# Wine's desktop, held for the whole run (see firmlook_smoke.exe --hold-desktop). When its
+# process was not up in time for the first holder, the second finds it.
+start=$(date +%s)
+for try in 1 2; do
+    $wine firmlook_smoke.exe --hold-desktop >/tmp/desktop.log 2>&1 &
+    holder=$!
+    while kill -0 $holder 2>/dev/null && ! grep -q ready /tmp/desktop.log; do sleep 0.5; done
+    grep -q ready /tmp/desktop.log && break
+    echo "Wine's desktop was not up in time; holding it once more"
+done
+grep -q ready /tmp/desktop.log || { echo "Wine's desktop did not start"; exit 1; }
+# The first program also started the prefix's services; let them finish.
+while pgrep -f 'wineboot.exe' >/dev/null; do sleep 0.5; done
+echo "Wine's desktop held in $(seconds "$start")"
 # The English pass prints and checks the guest's own firmware too.
 machine=(--print --firmware-date "$firmware_date" --rom-image "Z:$out/guest-rom.img")
 for pass in en:en_US.UTF-8 de:de_DE.UTF-8; do
     IFS=: read -r lang locale <<<"$pass"
     start=$(date +%s)
     extra=(); [ "$lang" = en ] && extra=("${machine[@]}")
-    LC_ALL=$locale timeout 300 $wine firmlook_smoke.exe "Z:$out/i686/$lang" "${extra[@]}" || rc=1
+    mkdir -p "$out/i686/$lang"
+    watch --log "$out/smoke-$lang.log" "the $locale smoke run" -- \
+        env LC_ALL=$locale $wine firmlook_smoke.exe "Z:$out/i686/$lang" "${extra[@]}"
+    case $? in
+    0) touch "$out/i686/$lang/finished" ;;
+    124) rc=1; last_words ;;
+    *) rc=1; touch "$out/i686/$lang/finished" ;;
+    esac
     echo "smoke run $locale took $(seconds "$start")"
 done
-# The PDF printer may still be converting the job.
-for _ in $(seq 120); do lpstat -o 2>/dev/null | grep -q . || break; sleep 0.5; done
+# The PDF printer may still be converting the job; its spool and the PDF folder move while it
+# does.
+watch --no-cpu --watch /var/spool/cups --watch "$out/pdf" "the PDF printer" -- \
+    sh -c 'while lpstat -o 2>/dev/null | grep -q .; do sleep 1; done' || rc=1
 $wineserver -k
 exit $rc

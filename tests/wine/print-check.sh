@@ -16,10 +16,11 @@ mkdir -p "$out"; rm -f "$out"/*.pdf
 expected=$build/print-expected.txt; rm -f "$expected"
 FIRMLOOK_PRINT_EXPECTED="Z:${expected//\//\\}" \
   bash "$here/run-under-wine.sh" "$build" en_US.UTF-8 firmlook_e2e.exe --gtest_filter='Printing.*' || exit 1
-for _ in $(seq 60); do ls "$out"/*.pdf >/dev/null 2>&1 && break; sleep 0.5; done
+# cups-pdf converts the job while it is queued; its spool and the PDF folder move meanwhile.
+bash "$here/../../tools/watch-progress.sh" --no-cpu --watch /var/spool/cups --watch "$out" \
+    "the PDF printer" -- sh -c 'while lpstat -o 2>/dev/null | grep -q .; do sleep 0.5; done' || exit 1
 pdf=$(ls -t "$out"/*.pdf 2>/dev/null | head -1)
 [ -n "$pdf" ] || { echo "FAIL no PDF was printed"; exit 1; }
-sleep 1
 passed=0; failed=0
 pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
 want=$(head -1 "$expected" | awk '{print $2}')

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs a Windows test program of the x86_64 build under Wine on a private Xvfb display.
 # usage: run-under-wine.sh BUILD_DIR LOCALE PROGRAM [ARGS...]
-# WINE_RUN_TIMEOUT (seconds, 800 unless set) limits the program's run.
+# The program and wineboot run as long as they make progress (tools/watch-progress.sh), the
+# program up to WINE_RUN_CAP seconds in all (3000 unless set).
 # The Wine prefix lives in BUILD_DIR/wineprefix and is created on first use. One wineserver
 # is kept up for the whole run, because the firmware values the tests seed under
 # HKLM\HARDWARE are volatile and vanish when it exits.
 set -u
 build=$(cd "$1" && pwd); locale=$2; program=$3; shift 3
+watch=$(cd "$(dirname "$0")/../../tools" && pwd)/watch-progress.sh
 
 export WINEPREFIX=$build/wineprefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=" WINE=/usr/lib/wine/wine64
@@ -22,7 +24,7 @@ cleanup() {
   kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -S /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+while kill -0 $xvfb 2>/dev/null && [ ! -S /tmp/.X11-unix/X$display ]; do sleep 0.1; done
 [ -S /tmp/.X11-unix/X$display ] || { echo "Xvfb did not start"; cat "$build/xvfb.log"; exit 1; }
 export DISPLAY=:$display
 
@@ -31,11 +33,16 @@ export DISPLAY=:$display
   flock 9
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating Wine prefix $WINEPREFIX"
-    timeout 300 $WINE wineboot -i >"$build/wineboot.log" 2>&1
+    rm -f "$build/wineboot.log"
+    bash "$watch" --log "$build/wineboot.log" --watch "$WINEPREFIX" wineboot -- \
+        $WINE wineboot -i || exit 1
     $wineserver -w
   fi
-) 9>"$build/wineprefix.lock"
+) 9>"$build/wineprefix.lock" || { echo "the Wine prefix could not be made"; exit 1; }
 
 $wineserver -p >/dev/null 2>&1
 cd "$build" || exit 1
-LC_ALL=$locale timeout ${WINE_RUN_TIMEOUT:-800} $WINE "$program" "$@"
+log=$build/$(basename "$program" .exe)-$locale.log
+rm -f "$log"
+bash "$watch" --cap "${WINE_RUN_CAP:-3000}" --log "$log" "$program under $locale" -- \
+    env LC_ALL=$locale $WINE "$program" "$@"
