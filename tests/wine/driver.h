@@ -70,7 +70,7 @@ class Firmlook {
     bool StartInPlace(const std::string &workingFolder);
     // The same with a copy of Firmlook.exe in the working folder, so that the libraries it
     // loads by name come from that folder (or are missing there).
-    bool StartCopy(const std::string &workingFolder);
+    bool StartCopy(const std::string &workingFolder, const std::string &programFolder = "");
     // How long Start waits for the dialog (15 s unless set; emulated guests need more).
     void SetStartTimeout(DWORD milliseconds) { startTimeout_ = milliseconds; }
     HWND dialog() const { return dialog_; }
