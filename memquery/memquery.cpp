@@ -85,6 +85,7 @@ __declspec(dllexport) int __cdecl _GetRamEx6(void) {
     return memstatxhelp(6);
 }
 
+// The library's entry point (see CMakeLists.txt): nothing to set up or tear down.
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
     return TRUE;
 }

@@ -6,6 +6,7 @@
 
 #include "../resources/resource.h"
 #include "../shell/shell.h"
+#include "helper_command.h"
 #include "report.h"
 #include "rom_text.h"
 
@@ -14,11 +15,33 @@ namespace {
 // How often the WinExec fallback has run: the first start gets a longer head start.
 int g_fallbackStarts;
 
+// The full path of the Romprobe.exe beside Firmlook.exe; false when there is none.
+bool FindOwnHelper(char *path, int size) {
+    char program[MAX_PATH];
+    DWORD length = GetModuleFileNameA(NULL, program, sizeof program);
+    if (length == 0 || length >= sizeof program || !HelperBeside(program, path, size))
+        return false;
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 } // namespace
 
 void RunDosProgram(const char *commandLine, int oldMethod) {
+    // Our own helper is started by its full path. A search by name would take a ROMPROBE.COM,
+    // .BAT or .CMD, or a copy in the current folder or on the PATH, before it; only when it
+    // is missing does the name ROMPROBE go to that search.
+    char helper[MAX_PATH];
+    char quoted[MAX_PATH + 256];
+    const char *application = NULL;
+    const char *shellLine = commandLine; // for system and WinExec
+    if (FindOwnHelper(helper, sizeof helper) &&
+        QuotedHelperCommand(helper, commandLine, quoted, sizeof quoted)) {
+        application = helper;
+        shellLine = quoted;
+    }
     if (oldMethod) {
-        system(commandLine);
+        system(shellLine);
         return;
     }
     OSVERSIONINFOA version;
@@ -32,8 +55,8 @@ void RunDosProgram(const char *commandLine, int oldMethod) {
         memset(&startup, 0, sizeof startup);
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process;
-        if (CreateProcessA(NULL, line, NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL, &startup,
-                           &process)) {
+        if (CreateProcessA(application, line, NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL,
+                           &startup, &process)) {
             WaitForSingleObject(process.hProcess, INFINITE);
             CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
@@ -41,7 +64,7 @@ void RunDosProgram(const char *commandLine, int oldMethod) {
         }
     }
     // Old Windows, or the process could not be created: start it and give it time to finish.
-    WinExec(commandLine, SW_HIDE);
+    WinExec(shellLine, SW_HIDE);
     if (g_fallbackStarts == 0) {
         g_fallbackStarts = 1;
         Sleep(900);

@@ -30,16 +30,20 @@ TrackSize g_minimumTrack = {0, 0};
 
 typedef HINSTANCE(WINAPI *ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 
-// The shell is loaded only for this: linked in, it would lengthen every start.
+// The shell is loaded only for this: linked in, it would lengthen every start. Once loaded
+// it stays until the process ends, as ShellExecuteA may still be at work on a thread of its
+// own after it returns.
+HMODULE g_shell;
+
 void OpenDownloadPage(HWND dialog) {
-    HMODULE shell = LoadLibraryA("shell32.dll");
-    if (shell == NULL)
+    if (g_shell == NULL)
+        g_shell = LoadLibraryA("shell32.dll");
+    if (g_shell == NULL)
         return;
     ShellExecuteFunction shellExecute = reinterpret_cast<ShellExecuteFunction>(
-        reinterpret_cast<void *>(GetProcAddress(shell, "ShellExecuteA")));
+        reinterpret_cast<void *>(GetProcAddress(g_shell, "ShellExecuteA")));
     if (shellExecute != NULL)
         shellExecute(dialog, NULL, DownloadPage(g_languageFlag), NULL, NULL, SW_SHOW);
-    FreeLibrary(shell);
 }
 
 void CloseMainDialog(HWND dialog) {

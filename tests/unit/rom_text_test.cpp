@@ -3,6 +3,7 @@
 #include <string.h>
 #include <string>
 
+#include "report/helper_command.h"
 #include "report/rom_text.h"
 
 namespace {
@@ -139,6 +140,15 @@ TEST(Dump, ErrorTextInBothLanguages) {
                               "(16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht "
                               "verf\xFC"
                               "gbar?) ");
+}
+
+TEST(HelperCommand, FullPathInOneQuotePairOrNothing) {
+    char path[26], line[37];
+    ASSERT_TRUE(HelperBeside("C:\\Firm look\\Firmlook.exe", path, sizeof path));
+    ASSERT_TRUE(QuotedHelperCommand(path, "ROMPROBE xybiosxy", line, sizeof line));
+    EXPECT_STREQ(line, "\"C:\\Firm look\\Romprobe.exe\" xybiosxy");
+    EXPECT_FALSE(QuotedHelperCommand(path, "ROMPROBE xybiosxy", line, 36) || line[0]);
+    EXPECT_FALSE(HelperBeside("C:\\Firm look\\Firmlook.exe", path, 25) || path[0]);
 }
 
 } // namespace

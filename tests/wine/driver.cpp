@@ -308,8 +308,8 @@ bool Firmlook::StartInPlace(const std::string &workingFolder) {
     return Launch(ProgramPath(), workingFolder);
 }
 
-bool Firmlook::StartCopy(const std::string &workingFolder) {
-    std::string copy = workingFolder + "\\Firmlook.exe";
+bool Firmlook::StartCopy(const std::string &workingFolder, const std::string &programFolder) {
+    std::string copy = (programFolder.empty() ? workingFolder : programFolder) + "\\Firmlook.exe";
     // The copy that an instance ended a moment ago ran from may not be replaceable yet; it
     // is the same program, so a copy that stays refused is no failure.
     WaitFor([&] { return CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE) != FALSE; }, 2000);

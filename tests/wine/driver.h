@@ -68,9 +68,9 @@ class Firmlook {
     bool Start(const std::string &workingFolder = "");
     // Starts the program where it lies, beside its memquery.dll and Romprobe.exe.
     bool StartInPlace(const std::string &workingFolder);
-    // The same with a copy of Firmlook.exe in the working folder, so that the libraries it
-    // loads by name come from that folder (or are missing there).
-    bool StartCopy(const std::string &workingFolder);
+    // The same with a copy of Firmlook.exe in the working folder (or in programFolder), so
+    // that the libraries it loads by name come from that folder (or are missing there).
+    bool StartCopy(const std::string &workingFolder, const std::string &programFolder = "");
     // Why the last start failed ("" after a good start).
     const std::string &StartError() const { return startError_; }
     HWND dialog() const { return dialog_; }

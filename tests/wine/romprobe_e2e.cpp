@@ -12,7 +12,8 @@
 
 namespace {
 
-const int kRomDates = 18, kHexDump = 20, kSegment = 22, kOffset = 24, kStep = 26;
+const int kRefresh = 14, kRamInfo = 17, kRomDates = 18, kHexDump = 20, kOldMethod = 21,
+          kSegment = 22, kOffset = 24, kStep = 26;
 const unsigned kWindowBase = 0xC0000, kWindowSize = 0x40000;
 
 const char kDumpHeadEnglish[] = "\r\n Memory-Content (4kB Block from the First Megabyte): "
@@ -167,6 +168,32 @@ TEST_F(RealRomprobe, ExitCodeTellsWhetherAFileWasWritten) {
     DeleteFileA(File("XYBIOSZZ.$$$").c_str());
     EXPECT_EQ(Run("xybioszz 0 0 1"), 1u);
     EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+}
+
+TEST_F(RealRomprobe, PlantedFilesInTheCurrentFolderDoNotRun) {
+    const std::string program = folder_ + "\\Firm look"; // no memquery.dll here
+    ASSERT_TRUE(CreateDirectoryA(program.c_str(), NULL));
+    ASSERT_TRUE(MoveFileA(File("Romprobe.exe").c_str(), (program + "\\Romprobe.exe").c_str()));
+    InstallDouble("tickrate\\tickrate.dll", folder_);
+    InstallDouble("partial\\memquery.dll", folder_);
+    WriteBytes(File("ROMPROBE.bat"), "echo planted> planted.txt\r\n");
+    SetEnvironmentVariableA("TICKRATE_MHZ", "1234");
+    Firmlook app;
+    ASSERT_TRUE(app.StartCopy(folder_, program));
+    app.Click(kRamInfo); // neither library of the current folder gives a figure
+    EXPECT_EQ(app.Report().find("Ex\" "), std::string::npos) << app.Report();
+    EXPECT_EQ(app.Report().find("CPU-Frequency"), std::string::npos);
+    InstallDouble("tickrate\\tickrate.dll", program);
+    app.Click(kRefresh);
+    EXPECT_NE(app.Report().find("CPU-Frequency: ~1234 MHz"), std::string::npos);
+    SetEnvironmentVariableA("TICKRATE_MHZ", NULL);
+    app.Click(kRamInfo);
+    app.Click(kRomDates);
+    const char date[] = "ROM-System-BIOS-Date:     08/14/09    -->  Aug. 14th 2009";
+    EXPECT_NE(app.Report().find(date), std::string::npos) << app.Report();
+    app.Click(kOldMethod); // through the command interpreter
+    EXPECT_NE(app.Report().find(date), std::string::npos) << app.Report();
+    EXPECT_FALSE(PathExists(File("planted.txt")));
 }
 
 } // namespace
