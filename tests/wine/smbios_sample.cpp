@@ -1,13 +1,15 @@
 // Writes the sample machine's SMBIOS table, in the form Windows' 'RSMB' provider hands out,
-// to the file named on the command line (for the dmidecode check).
+// to a file (for the dmidecode check).
+//   smbios_sample FILE MAJOR MINOR
 #include <stdio.h>
+#include <stdlib.h>
 
 #include "smbios_builder.h"
 
 int main(int argc, char **argv) {
-    if (argc != 2)
+    if (argc != 4)
         return 2;
-    const std::string table = RsmbTable(SampleStructures(), 3, 2);
+    const std::string table = RsmbTable(SampleStructures(), atoi(argv[2]), atoi(argv[3]));
     FILE *file = fopen(argv[1], "wb");
     if (file == NULL)
         return 1;
