@@ -33,8 +33,8 @@ bool TableInFile(const unsigned char *bytes, int size, unsigned long long addres
     if (address >= static_cast<unsigned long long>(size))
         return false;
     unsigned long long left = static_cast<unsigned long long>(size) - address;
-    table->data = bytes + address;
     table->size = static_cast<int>(length < left ? length : left);
+    table->data = table->size > 0 ? bytes + address : NULL;
     return table->size > 0;
 }
 

@@ -31,12 +31,10 @@ bool InTable(const unsigned char *table, size_t size, const char *date) {
 struct Written {
     bool json, inString, escaped;
     int depth, pending; // open brackets; UTF-8 continuation bytes still expected
-    size_t count;
 };
 
 void Check(void *context, const char *bytes, int count) {
     Written *w = static_cast<Written *>(context);
-    w->count += static_cast<size_t>(count);
     for (int i = 0; i < count; ++i) {
         unsigned char c = static_cast<unsigned char>(bytes[i]);
         if (!w->json) {
@@ -66,7 +64,7 @@ void CheckWriters(const SmbiosTable *table, const RomFacts *rom) {
     const CalendarDate today = {2026, 12, 7};
     static Output out;
     for (int form = 0; form < 3; ++form) {
-        Written written = {form == 0, false, false, 0, 0, 0};
+        Written written = {form == 0, false, false, 0, 0};
         OutputStart(&out, Check, &written);
         if (form == 0)
             WriteJson(table, rom, today, &out);
@@ -74,7 +72,6 @@ void CheckWriters(const SmbiosTable *table, const RomFacts *rom) {
             WriteSummary(table, rom, today, form - 1, &out);
         OutputFlush(&out);
         FUZZ_CHECK(!written.inString && written.depth == 0 && written.pending == 0);
-        FUZZ_CHECK(written.count > 0 || form > 0);
     }
 }
 
@@ -90,9 +87,9 @@ void CheckDump(const SmbiosTable *table) {
     FUZZ_CHECK(sum == 0);
     memcpy(dump + kSmbiosDumpTableAt, table->data, static_cast<size_t>(table->size));
     SmbiosTable back;
-    FUZZ_CHECK(SmbiosFromBytes(dump, kSmbiosDumpTableAt + table->size, &back));
-    FUZZ_CHECK(back.data == dump + kSmbiosDumpTableAt && back.size == table->size);
-    FUZZ_CHECK(back.major == (table->major & 0xFF) && back.minor == (table->minor & 0xFF));
+    FUZZ_CHECK(SmbiosFromBytes(dump, kSmbiosDumpTableAt + table->size, &back) &&
+               back.data == dump + kSmbiosDumpTableAt && back.size == table->size &&
+               back.major == (table->major & 0xFF) && back.minor == (table->minor & 0xFF));
 }
 
 } // namespace

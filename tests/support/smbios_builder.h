@@ -46,11 +46,8 @@ inline std::string EndStructure() {
 inline std::string SampleStructures() {
     std::string bios = Field(0, 2) + "\x01\x02" + Field(0xE000, 2) + "\x03\xFF" +
                        Field(0x0B080, 8) + "\x03\x0C" + "\x05\x11\x01\x04" + Field(0x0010, 2);
-    std::string system = Field(1, 2) + "\x01\x02\x03\x04" +
-                         std::string("\x00\x11\x22\x33\x44\x55\x66\x77\x88\x99\xAA\xBB\xCC\xDD"
-                                     "\xEE\xFF",
-                                     16) +
-                         "\x06\x05\x06";
+    std::string system = Field(1, 2) + "\x01\x02\x03\x04" + Field(0x7766554433221100ull, 8) +
+                         Field(0xFFEEDDCCBBAA9988ull, 8) + "\x06\x05\x06";
     std::string board = Field(2, 2) + "\x01\x02\x03\x04\x05\x09" + std::string(1, '\0') +
                         Field(3, 2) + "\x0A" + std::string(1, '\0');
     std::string chassis = Field(3, 2) + "\x01\x8A\x02\x03\x04\x03\x03\x03\x03" + Field(0, 4) +
