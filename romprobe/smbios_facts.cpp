@@ -184,11 +184,12 @@ void ReadBiosFacts(const SmbiosTable *table, BiosFacts *facts) {
     ReadReleaseDate(facts->releaseDate, facts);
     long long rom = SmbiosByte(&s, 0x09);
     facts->romSizeKb = rom < 0 ? -1 : (rom + 1) * 64;
-    if (rom == 0xFF) {
-        // The extended size: 14 bits in MB (unit 00) or GB (unit 01).
-        long long extended = SmbiosWord(&s, 0x18);
+    long long extended = SmbiosWord(&s, 0x18);
+    if (rom == 0xFF && extended >= 0) {
+        // From 3.1 on, 0xFF points to the extended size: 14 bits in MB (unit 00) or GB (01).
+        // Older structures have no such field and mean 16 MB.
         long long unit = extended >> 14;
-        facts->romSizeKb = extended < 0 || unit > 1 ? -1 : (extended & 0x3FFF) << (unit ? 20 : 10);
+        facts->romSizeKb = unit > 1 ? -1 : (extended & 0x3FFF) << (unit ? 20 : 10);
     }
     Revision(&s, 0x14, &facts->major, &facts->minor);
     Revision(&s, 0x16, &facts->ecMajor, &facts->ecMinor);

@@ -78,6 +78,8 @@ TEST(RomprobeFacts, FieldsAtTheirEdges) {
                 "\"uuid\": null"));
     EXPECT_EQ(Facts(""), Facts(RsmbTable("", 0, 0)));
     EXPECT_TRUE(Has(Facts(""), "{\n  \"smbios_version\": null,\n  \"bios\": {\n"));
+    EXPECT_TRUE(
+        Has(Facts(RsmbTable(Structure(0, bios.substr(0, 8), {}), 2, 4)), "\"rom_size_kb\": 16384"));
 }
 
 TEST(RomprobeFacts, HostileTablesShowWhatCameBefore) {
