@@ -1,14 +1,22 @@
-// Romprobe.exe: reads the BIOS dates or one 4 kB block of the ROM window C0000h to FFFFFh
-// and leaves them in a result file in the current directory, for Firmlook to read.
+// Romprobe.exe: reads the firmware's SMBIOS tables and the legacy ROM window C0000h to FFFFFh.
+// For Firmlook it leaves its findings in a result file in the current directory and prints
+// nothing:
 //   ROMPROBE xybiosxy          writes XYBIOSXY.$$$, the date record
 //   ROMPROBE xybioszz S O T    writes XYBIOSZZ.$$$, the dump text
+// For people and scripts it prints a summary (no argument) or JSON (--json), reads the tables
+// from a file (--smbios FILE) and saves them for dmidecode (--save-smbios FILE).
 // The window comes from the firmware table provider 'FIRM' (legacy BIOS machines only) or
-// from the image file that ROMPROBE_IMAGE names; the system date falls back to the SMBIOS
-// tables of provider 'RSMB'. Nothing is shown; the exit code is 0 when a file was written.
+// from the image file that ROMPROBE_IMAGE names; the tables from provider 'RSMB'.
+// This file only gathers bytes and writes them out; the plain code decides what they say.
 #include <windows.h>
 #include <stdio.h>
 
+#include "command_line.h"
+#include "json_writer.h"
 #include "probe_text.h"
+#include "shell/shell_texts.h"
+#include "smbios.h"
+#include "summary_writer.h"
 
 namespace {
 
@@ -16,8 +24,9 @@ typedef UINT(WINAPI *FirmwareTableQuery)(DWORD provider, DWORD table, PVOID buff
 
 const DWORD kProviderFirm = 'F' << 24 | 'I' << 16 | 'R' << 8 | 'M';
 const DWORD kProviderRsmb = 'R' << 24 | 'S' << 16 | 'M' << 8 | 'B';
-const DWORD kWindowHalf = kRomWindowSize / 2; // the provider hands out 128 kB tables
-const DWORD kSmbiosLimit = 0x1000000;         // larger claims are not believed
+const DWORD kWindowHalf = kRomWindowSize / 2;   // the provider hands out 128 kB tables
+const DWORD kSmbiosLimit = 0x1000000;           // larger claims are not believed
+const long kFileLimit = kSmbiosLimit + 0x10000; // a dump file: entry point, table and slack
 
 unsigned char g_window[kRomWindowSize];
 char g_dumpText[kDumpTextSize];
@@ -56,20 +65,55 @@ int ReadFirmwareWindow(FirmwareTableQuery query) {
     return kRomWindowSize;
 }
 
-bool SmbiosDate(FirmwareTableQuery query, char *date) {
+// The window from the image that ROMPROBE_IMAGE names or, when allowed, from the firmware.
+int ReadWindow(FirmwareTableQuery query, bool firmwareToo, bool *fromImage) {
+    char image[MAX_PATH];
+    DWORD imageLength = GetEnvironmentVariableA("ROMPROBE_IMAGE", image, sizeof image);
+    *fromImage = imageLength > 0 && imageLength < sizeof image;
+    if (*fromImage)
+        return ReadImage(image);
+    return firmwareToo ? ReadFirmwareWindow(query) : 0;
+}
+
+// The provider's 'RSMB' buffer on the process heap, or NULL.
+unsigned char *ReadFirmwareTables(FirmwareTableQuery query, int *size) {
     if (query == NULL)
-        return false;
-    UINT size = query(kProviderRsmb, 0, NULL, 0);
-    if (size == 0 || size > kSmbiosLimit)
-        return false;
-    HANDLE heap = GetProcessHeap();
-    unsigned char *table = static_cast<unsigned char *>(HeapAlloc(heap, 0, size));
-    if (table == NULL)
-        return false;
-    UINT got = query(kProviderRsmb, 0, table, size);
-    bool found = got <= size && RawSmbiosBiosDate(table, static_cast<int>(got), date);
-    HeapFree(heap, 0, table);
-    return found;
+        return NULL;
+    UINT claimed = query(kProviderRsmb, 0, NULL, 0);
+    if (claimed == 0 || claimed > kSmbiosLimit)
+        return NULL;
+    unsigned char *bytes = static_cast<unsigned char *>(HeapAlloc(GetProcessHeap(), 0, claimed));
+    if (bytes == NULL)
+        return NULL;
+    UINT got = query(kProviderRsmb, 0, bytes, claimed);
+    if (got == 0 || got > claimed) {
+        HeapFree(GetProcessHeap(), 0, bytes);
+        return NULL;
+    }
+    *size = static_cast<int>(got);
+    return bytes;
+}
+
+// A whole file (up to kFileLimit bytes) on the process heap, or NULL.
+unsigned char *ReadWholeFile(const char *path, int *size) {
+    FILE *file = fopen(path, "rb");
+    if (file == NULL)
+        return NULL;
+    long length = fseek(file, 0, SEEK_END) == 0 ? ftell(file) : -1;
+    if (length > kFileLimit)
+        length = kFileLimit;
+    unsigned char *bytes = NULL;
+    if (length > 0 && fseek(file, 0, SEEK_SET) == 0)
+        bytes = static_cast<unsigned char *>(HeapAlloc(GetProcessHeap(), 0, length));
+    if (bytes != NULL) {
+        *size = static_cast<int>(fread(bytes, 1, static_cast<size_t>(length), file));
+        if (*size == 0) {
+            HeapFree(GetProcessHeap(), 0, bytes);
+            bytes = NULL;
+        }
+    }
+    fclose(file);
+    return bytes;
 }
 
 // Writes the whole text or, failing that, nothing.
@@ -86,26 +130,23 @@ bool WriteResult(const char *name, const char *text, int length) {
     return written;
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
-    if (argc < 2)
-        return 1;
-    bool dates = lstrcmpiA(argv[1], "xybiosxy") == 0;
-    if (!dates && lstrcmpiA(argv[1], "xybioszz") != 0)
-        return 1;
-
+// The two forms Firmlook starts, unchanged.
+int Probe(const Command &command, int argc, char **argv) {
     FirmwareTableQuery query = FirmwareQuery();
-    char image[MAX_PATH];
-    DWORD imageLength = GetEnvironmentVariableA("ROMPROBE_IMAGE", image, sizeof image);
-    bool fromImage = imageLength > 0 && imageLength < sizeof image;
-    int windowSize = fromImage ? ReadImage(image) : ReadFirmwareWindow(query);
+    bool fromImage = false;
+    int windowSize = ReadWindow(query, true, &fromImage);
 
-    if (dates) {
+    if (command.kind == kCommandProbeDates) {
         char systemDate[kRomDateSize], videoDate[kRomDateSize], record[kProbeRecordSize];
-        if (!WindowSystemDate(g_window, windowSize, systemDate) &&
-            (fromImage || !SmbiosDate(query, systemDate)))
-            return 1;
+        if (!WindowSystemDate(g_window, windowSize, systemDate)) {
+            int size = 0;
+            unsigned char *tables = fromImage ? NULL : ReadFirmwareTables(query, &size);
+            bool found = tables != NULL && RawSmbiosBiosDate(tables, size, systemDate);
+            if (tables != NULL)
+                HeapFree(GetProcessHeap(), 0, tables);
+            if (!found)
+                return 1;
+        }
         char marker = VideoBiosDate(g_window, windowSize, videoDate);
         int length = FormatProbeRecord(systemDate, marker, videoDate, record);
         return WriteResult("XYBIOSXY.$$$", record, length) ? 0 : 1;
@@ -117,4 +158,134 @@ int main(int argc, char **argv) {
     int length =
         FormatDumpBlock(g_window, windowSize, segment, offset, step, g_dumpText, sizeof g_dumpText);
     return length >= 0 && WriteResult("XYBIOSZZ.$$$", g_dumpText, length) ? 0 : 1;
+}
+
+// Standard output or error. Text in Windows-1252 is converted to the console's code page,
+// so that a German summary reads right in the console and in what a pipe passes on.
+struct Stream {
+    HANDLE handle;
+    bool convert;
+};
+
+Output g_output;
+
+void WriteAll(HANDLE handle, const char *bytes, int count) {
+    DWORD written = 0;
+    while (count > 0 && WriteFile(handle, bytes, static_cast<DWORD>(count), &written, NULL) &&
+           written > 0) {
+        bytes += written;
+        count -= static_cast<int>(written);
+    }
+}
+
+void StreamSink(void *context, const char *bytes, int count) {
+    const Stream *stream = static_cast<const Stream *>(context);
+    UINT codePage = GetConsoleOutputCP();
+    if (codePage == 0)
+        codePage = GetOEMCP();
+    if (!stream->convert || codePage == 1252) {
+        WriteAll(stream->handle, bytes, count);
+        return;
+    }
+    static WCHAR wide[sizeof g_output.buffer];
+    static char converted[sizeof wide * 2];
+    int wideCount = MultiByteToWideChar(1252, 0, bytes, count, wide, sizeof wide / sizeof *wide);
+    int length =
+        WideCharToMultiByte(codePage, 0, wide, wideCount, converted, sizeof converted, NULL, NULL);
+    if (length > 0)
+        WriteAll(stream->handle, converted, length);
+    else
+        WriteAll(stream->handle, bytes, count); // a code page the system cannot convert to
+}
+
+void StartStream(DWORD which, bool convert, Stream *stream) {
+    stream->handle = GetStdHandle(which);
+    stream->convert = convert;
+    OutputStart(&g_output, StreamSink, stream);
+}
+
+// A one-line message on standard error: text, then the file name when there is one.
+void Complain(int language, const char *english, const char *german, const char *file) {
+    Stream stream;
+    StartStream(STD_ERROR_HANDLE, true, &stream);
+    OutputText(&g_output, "Romprobe: ");
+    OutputText(&g_output, language ? german : english);
+    if (file != NULL)
+        OutputText(&g_output, file);
+    OutputText(&g_output, "\r\n");
+    OutputFlush(&g_output);
+}
+
+bool SaveTables(const SmbiosTable &table, const char *path) {
+    unsigned char header[kSmbiosDumpTableAt];
+    SmbiosDumpHeader(&table, header);
+    FILE *file = fopen(path, "wb");
+    if (file == NULL)
+        return false;
+    bool written = fwrite(header, 1, sizeof header, file) == sizeof header &&
+                   fwrite(table.data, 1, static_cast<size_t>(table.size), file) ==
+                       static_cast<size_t>(table.size);
+    return fclose(file) == 0 && written;
+}
+
+int Facts(const Command &command, int language) {
+    FirmwareTableQuery query = FirmwareQuery();
+    int size = 0;
+    unsigned char *bytes = command.smbiosFile != NULL ? ReadWholeFile(command.smbiosFile, &size)
+                                                      : ReadFirmwareTables(query, &size);
+    if (bytes == NULL && command.smbiosFile != NULL) {
+        Complain(language, "cannot read ", "kann nicht gelesen werden: ", command.smbiosFile);
+        return 1;
+    }
+    SmbiosTable table;
+    bool found = SmbiosFromBytes(bytes, size, &table);
+    if (!found && command.smbiosFile != NULL) {
+        Complain(language, "no SMBIOS tables in ", "keine SMBIOS-Tabellen in ", command.smbiosFile);
+        return 1;
+    }
+    // Tables from a file come from another machine: its ROM only from an image file too.
+    bool fromImage = false;
+    RomFacts rom;
+    ReadRomFacts(g_window, ReadWindow(query, command.smbiosFile == NULL, &fromImage), &rom);
+    if (!found && (!rom.window || command.saveFile != NULL)) {
+        Complain(language, "no SMBIOS tables to read", "keine SMBIOS-Tabellen zu lesen", NULL);
+        return 1;
+    }
+    if (command.saveFile != NULL && !SaveTables(table, command.saveFile)) {
+        Complain(language, "cannot write ", "kann nicht geschrieben werden: ", command.saveFile);
+        return 1;
+    }
+    if (command.print != kPrintNothing) {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        const CalendarDate today = {now.wYear, now.wMonth, now.wDay};
+        Stream stream;
+        StartStream(STD_OUTPUT_HANDLE, command.print == kPrintSummary, &stream);
+        if (command.print == kPrintJson)
+            WriteJson(&table, &rom, today, &g_output);
+        else
+            WriteSummary(&table, &rom, today, language, &g_output);
+        OutputFlush(&g_output);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    Command command;
+    ParseCommandLine(argc, argv, &command);
+    if (command.kind == kCommandProbeDates || command.kind == kCommandProbeDump)
+        return Probe(command, argc, argv);
+
+    int language = LanguageFlagFor(GetUserDefaultLangID());
+    if (command.kind == kCommandHelp || command.kind == kCommandWrong) {
+        Stream stream;
+        StartStream(command.kind == kCommandHelp ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE, true,
+                    &stream);
+        OutputText(&g_output, UsageText(language));
+        OutputFlush(&g_output);
+        return command.kind == kCommandHelp ? 0 : 2;
+    }
+    return Facts(command, language);
 }

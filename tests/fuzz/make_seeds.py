@@ -149,6 +149,44 @@ write("smbios_fuzz", "string-number-past-strings",
 write("smbios_fuzz", "after-end-structure", raw_smbios(SMBIOS_END + BIOS))
 
 
+def smbios_dump(structures, count, major, minor):
+    """A dump file: the entry point for the version, with checksums, and the table at 32."""
+    def fix(entry, at, start=0):
+        return entry[:at] + bytes([-sum(entry[start:]) & 0xFF]) + entry[at + 1:]
+    if major >= 3:
+        entry = fix(b"_SM3_\0\x18" + bytes([major, minor, 0, 1, 0])
+                    + struct.pack("<IQ", len(structures), 32), 5)
+    else:
+        dmi = fix(b"_DMI_\0" + struct.pack("<HIHB", len(structures), 32, count, major << 4 | minor),
+                  5)
+        entry = fix(b"_SM_\0\x1F" + bytes([major, minor]) + b"\xFF\0" + b"\0" * 6 + dmi, 4)
+    return entry.ljust(32, b"\0") + structures
+
+
+# A whole machine: BIOS with the extended ROM size, system with UUID, board, chassis, a
+# processor with the counts of SMBIOS 3.0, memory devices sized in MB, KB and the extended field.
+MACHINE = (
+    smbios_structure(0, b"\0\0\x01\x02\0\xE0\x03\xFF" + b"\x80" * 8 + b"\x03\x0C\x05\x11\x01\x04"
+                     + struct.pack("<H", 0x4010), [b"Tolvo", b"1.9.1  ", b"03/15/2011"])
+    + smbios_structure(1, b"\1\0\x01\x02\x03\x04" + bytes(range(16)) + b"\x06\x05\x06",
+                       [b"Tolvo Ger\xE4tebau", b"Box", b"B", b"SN\x01", b"SKU", b"Fam"])
+    + smbios_structure(2, b"\2\0\x01\x02\x00\x00\x03\x09\0\3\0\x0A\0", [b"Tolvo", b"MB", b"T"])
+    + smbios_structure(3, b"\3\0\x01\x8A\0\0\0" + b"\3" * 4 + b"\0" * 8, [b"Tolvo"])
+    + smbios_structure(4, b"\4\0\x01\x03\xC6\x02" + b"\0" * 8 + b"\x03\x8B"
+                       + struct.pack("<HHH", 100, 4800, 3600) + b"\x41\x01" + b"\xFF" * 6
+                       + b"\0\0\0\xFF\xFF\xFF" + struct.pack("<HHHHH", 0xFC, 0xC6, 300, 300, 600),
+                       [b"CPU0", b"Tolvo", b"Core X"])
+    + b"".join(smbios_structure(17, struct.pack("<HHHHHH", 16 + i, 0x1000, 0xFFFE, 72, 64, size)
+                                + b"\x09\0\x01\x02\x1A\x80\0" + struct.pack("<H", 3200)
+                                + b"\x03\x04\0\x05\x02" + struct.pack("<IH", 32768, 3200),
+                                [b"DIMM", b"BANK", b"Tolvo", b"0001", b"PART  "])
+               for i, size in enumerate([0x7FFF, 0x8200, 0, 0xFFFF, 8192]))
+    + SMBIOS_END)
+write("smbios_fuzz", "machine-provider-form", raw_smbios(MACHINE))
+write("smbios_fuzz", "machine-dump-2", smbios_dump(MACHINE, 11, 2, 8))
+write("smbios_fuzz", "machine-dump-3", smbios_dump(MACHINE, 11, 3, 2))
+
+
 def window(name, tail, rom, fill=0xFF):
     write("probe_window_fuzz", name, bytes([fill]) + tail + rom)
 

@@ -1,12 +1,16 @@
-// Romprobe's search for the BIOS release date in any SMBIOS table as the firmware table
-// provider returns it (an 8-byte header with the structures' length, then the structures).
+// Romprobe's reading of any SMBIOS table: the search for the BIOS release date in the
+// firmware table provider's form (an 8-byte header with the structures' length, then the
+// structures), and the command line's reading of either form (that one, or a dump file with
+// an entry point), its JSON and summary in both languages and the entry point of a saved dump.
 //
 // Input: the table itself, handed over in a buffer of exactly its size.
 #include <stdlib.h>
 
 #include "fuzz_support.h"
+#include "json_writer.h"
 #include "probe_text.h"
 #include "report/rom_text.h"
+#include "summary_writer.h"
 
 namespace {
 
@@ -20,6 +24,72 @@ bool InTable(const unsigned char *table, size_t size, const char *date) {
             return true;
     }
     return false;
+}
+
+// What a writer put out, checked as it comes: JSON is well-formed UTF-8 with no control byte
+// inside a string and its brackets balanced; the summary has no control bytes but CR LF.
+struct Written {
+    bool json, inString, escaped;
+    int depth, pending; // open brackets; UTF-8 continuation bytes still expected
+};
+
+void Check(void *context, const char *bytes, int count) {
+    Written *w = static_cast<Written *>(context);
+    for (int i = 0; i < count; ++i) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (!w->json) {
+            FUZZ_CHECK(c >= 0x20 || c == '\r' || c == '\n');
+            continue;
+        }
+        if (w->pending > 0) {
+            FUZZ_CHECK((c & 0xC0) == 0x80);
+            --w->pending;
+        } else if (c >= 0x80) {
+            FUZZ_CHECK(w->inString && (c & 0xE0) >= 0xC0 && c < 0xF0);
+            w->pending = c >= 0xE0 ? 2 : 1;
+        } else if (w->inString) {
+            FUZZ_CHECK(c >= 0x20 && c != 0x7F);
+            w->inString = w->escaped || c != '"';
+            w->escaped = !w->escaped && c == '\\';
+        } else {
+            FUZZ_CHECK(c != '\\' && c >= '\n');
+            w->inString = c == '"';
+            w->depth += (c == '{' || c == '[') - (c == '}' || c == ']');
+            FUZZ_CHECK(w->depth >= 0);
+        }
+    }
+}
+
+void CheckWriters(const SmbiosTable *table, const RomFacts *rom) {
+    const CalendarDate today = {2026, 12, 7};
+    static Output out;
+    for (int form = 0; form < 3; ++form) {
+        Written written = {form == 0, false, false, 0, 0};
+        OutputStart(&out, Check, &written);
+        if (form == 0)
+            WriteJson(table, rom, today, &out);
+        else
+            WriteSummary(table, rom, today, form - 1, &out);
+        OutputFlush(&out);
+        FUZZ_CHECK(!written.inString && written.depth == 0 && written.pending == 0);
+    }
+}
+
+// A saved dump's entry point adds up to 0 and reads back as the table it was made of.
+void CheckDump(const SmbiosTable *table) {
+    static unsigned char dump[kSmbiosDumpTableAt + 0x10000];
+    if (table->size > 0xFFFF)
+        return;
+    SmbiosDumpHeader(table, dump);
+    unsigned char sum = 0;
+    for (int i = 0; i < dump[dump[3] == '3' ? 6 : 5]; ++i)
+        sum = static_cast<unsigned char>(sum + dump[i]);
+    FUZZ_CHECK(sum == 0);
+    memcpy(dump + kSmbiosDumpTableAt, table->data, static_cast<size_t>(table->size));
+    SmbiosTable back;
+    FUZZ_CHECK(SmbiosFromBytes(dump, kSmbiosDumpTableAt + table->size, &back) &&
+               back.data == dump + kSmbiosDumpTableAt && back.size == table->size &&
+               back.major == (table->major & 0xFF) && back.minor == (table->minor & 0xFF));
 }
 
 } // namespace
@@ -53,6 +123,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         CheckReport(&report);
         FUZZ_CHECK(strstr(report.text, date) != NULL && strstr(report.text, "Video") == NULL);
     }
+    SmbiosTable smbios;
+    if (SmbiosFromBytes(table, static_cast<int>(size), &smbios)) {
+        FUZZ_CHECK(smbios.data >= table && smbios.size > 0 &&
+                   smbios.data + smbios.size <= table + size);
+        CheckDump(&smbios);
+    }
+    // The ROM dates as the window gives them, the system date's separators any bytes.
+    RomFacts rom;
+    ReadRomFacts(NULL, 0, &rom);
+    rom.window = size % 2 == 1;
+    if (size >= 8) {
+        memcpy(rom.systemDate, table, 8);
+        rom.systemLength = 8;
+    }
+    memcpy(rom.videoDate, "2010-12-24", 11);
+    CheckWriters(&smbios, &rom);
     free(date);
     free(table);
     return 0;

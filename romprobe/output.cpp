@@ -1,0 +1,58 @@
+#include "output.h"
+
+#include <string.h>
+
+void OutputStart(Output *out, OutputSink sink, void *context) {
+    out->used = 0;
+    out->sink = sink;
+    out->context = context;
+}
+
+void OutputFlush(Output *out) {
+    if (out->used > 0)
+        out->sink(out->context, out->buffer, out->used);
+    out->used = 0;
+}
+
+void OutputBytes(Output *out, const char *bytes, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (out->used == static_cast<int>(sizeof out->buffer))
+            OutputFlush(out);
+        out->buffer[out->used++] = bytes[i];
+    }
+}
+
+void OutputText(Output *out, const char *text) {
+    OutputBytes(out, text, static_cast<int>(strlen(text)));
+}
+
+void OutputChar(Output *out, char c) {
+    OutputBytes(out, &c, 1);
+}
+
+void OutputNumber(Output *out, long long value) {
+    char digits[24];
+    int count = 0;
+    unsigned long long magnitude = value < 0 ? 0 - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        OutputChar(out, '-');
+    while (count > 0)
+        OutputChar(out, digits[--count]);
+}
+
+void OutputMegabytes(Output *out, long long kilobytes) {
+    OutputNumber(out, kilobytes / 1024);
+    int rest = static_cast<int>(kilobytes % 1024);
+    if (rest != 0)
+        OutputChar(out, '.');
+    while (rest != 0) { // ends within ten digits: 1024 is a power of two
+        rest *= 10;
+        OutputChar(out, static_cast<char>('0' + rest / 1024));
+        rest %= 1024;
+    }
+}

@@ -1,0 +1,283 @@
+#include "smbios_facts.h"
+
+#include <string.h>
+
+#include "report/dates.h"
+
+namespace {
+
+// Names of the standard's enumerations, from value 1 on.
+const char *const kChassisTypes[] = {"Other",
+                                     "Unknown",
+                                     "Desktop",
+                                     "Low Profile Desktop",
+                                     "Pizza Box",
+                                     "Mini Tower",
+                                     "Tower",
+                                     "Portable",
+                                     "Laptop",
+                                     "Notebook",
+                                     "Hand Held",
+                                     "Docking Station",
+                                     "All in One",
+                                     "Sub Notebook",
+                                     "Space-saving",
+                                     "Lunch Box",
+                                     "Main Server Chassis",
+                                     "Expansion Chassis",
+                                     "SubChassis",
+                                     "Bus Expansion Chassis",
+                                     "Peripheral Chassis",
+                                     "RAID Chassis",
+                                     "Rack Mount Chassis",
+                                     "Sealed-case PC",
+                                     "Multi-system chassis",
+                                     "Compact PCI",
+                                     "Advanced TCA",
+                                     "Blade",
+                                     "Blade Enclosure",
+                                     "Tablet",
+                                     "Convertible",
+                                     "Detachable",
+                                     "IoT Gateway",
+                                     "Embedded PC",
+                                     "Mini PC",
+                                     "Stick PC"};
+
+const char *const kMemoryTypes[] = {"Other",
+                                    "Unknown",
+                                    "DRAM",
+                                    "EDRAM",
+                                    "VRAM",
+                                    "SRAM",
+                                    "RAM",
+                                    "ROM",
+                                    "FLASH",
+                                    "EEPROM",
+                                    "FEPROM",
+                                    "EPROM",
+                                    "CDRAM",
+                                    "3DRAM",
+                                    "SDRAM",
+                                    "SGRAM",
+                                    "RDRAM",
+                                    "DDR",
+                                    "DDR2",
+                                    "DDR2 FB-DIMM",
+                                    NULL,
+                                    NULL,
+                                    NULL,
+                                    "DDR3",
+                                    "FBD2",
+                                    "DDR4",
+                                    "LPDDR",
+                                    "LPDDR2",
+                                    "LPDDR3",
+                                    "LPDDR4",
+                                    "Logical non-volatile device",
+                                    "HBM",
+                                    "HBM2",
+                                    "DDR5",
+                                    "LPDDR5",
+                                    "HBM3"};
+
+template <int N> const char *Name(const char *const (&names)[N], long long value) {
+    return value >= 1 && value <= N ? names[value - 1] : NULL;
+}
+
+// A field where 0 means unknown.
+long long Known(long long value) {
+    return value == 0 ? -1 : value;
+}
+
+// An 8-bit count, with the 16-bit field of SMBIOS 3.0 standing in for 0xFF.
+long long Count(const SmbiosStructure *s, int byteAt, int wordAt) {
+    long long count = SmbiosByte(s, byteAt);
+    if (count == 0xFF)
+        count = SmbiosWord(s, wordAt);
+    return count == 0xFFFF ? -1 : Known(count);
+}
+
+bool Digits(const unsigned char *p, int count) {
+    for (int i = 0; i < count; ++i)
+        if (p[i] < '0' || p[i] > '9')
+            return false;
+    return true;
+}
+
+int Number(const unsigned char *p, int count) {
+    int value = 0;
+    for (int i = 0; i < count; ++i)
+        value = value * 10 + (p[i] - '0');
+    return value;
+}
+
+// "MM/DD/YYYY", or "MM/DD/YY" with its year in 1980 to 2079 as Firmlook reads it.
+void ReadReleaseDate(SmbiosText text, BiosFacts *facts) {
+    facts->year = facts->month = facts->day = 0;
+    const unsigned char *p = text.bytes;
+    if (p == NULL || (text.length != 8 && text.length != 10) || !Digits(p, 2) || p[2] != '/' ||
+        !Digits(p + 3, 2) || p[5] != '/' || !Digits(p + 6, text.length - 6))
+        return;
+    int year = Number(p + 6, text.length - 6), month = Number(p, 2), day = Number(p + 3, 2);
+    if (text.length == 8)
+        year += year < 80 ? 2000 : 1900;
+    if (WeekdayOf(day, month, year) == 0)
+        return;
+    facts->year = year;
+    facts->month = month;
+    facts->day = day;
+}
+
+// "major.minor"-style revision bytes; 0xFF in either means none.
+void Revision(const SmbiosStructure *s, int at, int *major, int *minor) {
+    long long high = SmbiosByte(s, at), low = SmbiosByte(s, at + 1);
+    bool none = high < 0 || low < 0 || high == 0xFF || low == 0xFF;
+    *major = none ? -1 : static_cast<int>(high);
+    *minor = none ? -1 : static_cast<int>(low);
+}
+
+void Uuid(const SmbiosStructure *s, const SmbiosTable *table, char *text) {
+    text[0] = '\0';
+    if (s->length < 0x18)
+        return;
+    const unsigned char *b = s->formatted + 8;
+    bool zeros = true, ones = true;
+    for (int i = 0; i < 16; ++i) {
+        zeros = zeros && b[i] == 0x00;
+        ones = ones && b[i] == 0xFF;
+    }
+    if (zeros || ones)
+        return;
+    // From 2.6 on the first three fields are little-endian, as Windows shows them.
+    bool little = table->major > 2 || (table->major == 2 && table->minor >= 6);
+    static const int kLittle[16] = {3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15};
+    static const char kHex[] = "0123456789ABCDEF";
+    char *out = text;
+    for (int i = 0; i < 16; ++i) {
+        if (i == 4 || i == 6 || i == 8 || i == 10)
+            *out++ = '-';
+        unsigned char byte = b[little ? kLittle[i] : i];
+        *out++ = kHex[byte >> 4];
+        *out++ = kHex[byte & 0x0F];
+    }
+    *out = '\0';
+}
+
+bool First(const SmbiosTable *table, int type, SmbiosStructure *s) {
+    int offset = 0;
+    if (SmbiosFind(table, type, &offset, s))
+        return true;
+    s->formatted = s->strings = s->stringsEnd = NULL;
+    s->length = 0; // reads as a structure that holds nothing
+    return false;
+}
+
+} // namespace
+
+void ReadBiosFacts(const SmbiosTable *table, BiosFacts *facts) {
+    SmbiosStructure s;
+    First(table, 0, &s);
+    facts->vendor = SmbiosString(&s, 0x04);
+    facts->version = SmbiosString(&s, 0x05);
+    facts->releaseDate = SmbiosString(&s, 0x08);
+    ReadReleaseDate(facts->releaseDate, facts);
+    long long rom = SmbiosByte(&s, 0x09);
+    facts->romSizeKb = rom < 0 ? -1 : (rom + 1) * 64;
+    long long extended = SmbiosWord(&s, 0x18);
+    if (rom == 0xFF && extended >= 0) {
+        // From 3.1 on, 0xFF points to the extended size: 14 bits in MB (unit 00) or GB (01).
+        // Older structures have no such field and mean 16 MB.
+        long long unit = extended >> 14;
+        facts->romSizeKb = unit > 1 ? -1 : (extended & 0x3FFF) << (unit ? 20 : 10);
+    }
+    Revision(&s, 0x14, &facts->major, &facts->minor);
+    Revision(&s, 0x16, &facts->ecMajor, &facts->ecMinor);
+    long long extension2 = SmbiosByte(&s, 0x13);
+    facts->uefi = extension2 < 0 ? -1 : (extension2 >> 3) & 1;
+}
+
+void ReadSystemFacts(const SmbiosTable *table, SystemFacts *facts) {
+    SmbiosStructure s;
+    First(table, 1, &s);
+    facts->manufacturer = SmbiosString(&s, 0x04);
+    facts->product = SmbiosString(&s, 0x05);
+    facts->version = SmbiosString(&s, 0x06);
+    facts->serial = SmbiosString(&s, 0x07);
+    facts->sku = SmbiosString(&s, 0x19);
+    facts->family = SmbiosString(&s, 0x1A);
+    Uuid(&s, table, facts->uuid);
+}
+
+void ReadBoardFacts(const SmbiosTable *table, BoardFacts *facts) {
+    SmbiosStructure s;
+    First(table, 2, &s);
+    facts->manufacturer = SmbiosString(&s, 0x04);
+    facts->product = SmbiosString(&s, 0x05);
+    facts->version = SmbiosString(&s, 0x06);
+    facts->serial = SmbiosString(&s, 0x07);
+    facts->assetTag = SmbiosString(&s, 0x08);
+}
+
+void ReadChassisFacts(const SmbiosTable *table, ChassisFacts *facts) {
+    SmbiosStructure s;
+    First(table, 3, &s);
+    facts->manufacturer = SmbiosString(&s, 0x04);
+    long long type = SmbiosByte(&s, 0x05);
+    facts->type = type < 0 ? NULL : Name(kChassisTypes, type & 0x7F);
+    facts->version = SmbiosString(&s, 0x06);
+    facts->serial = SmbiosString(&s, 0x07);
+    facts->assetTag = SmbiosString(&s, 0x08);
+}
+
+void ReadProcessorFacts(const SmbiosStructure *s, ProcessorFacts *facts) {
+    facts->socket = SmbiosString(s, 0x04);
+    facts->manufacturer = SmbiosString(s, 0x07);
+    facts->version = SmbiosString(s, 0x10);
+    facts->maxSpeedMhz = Known(SmbiosWord(s, 0x14));
+    facts->currentSpeedMhz = Known(SmbiosWord(s, 0x16));
+    facts->cores = Count(s, 0x23, 0x2A);
+    facts->threads = Count(s, 0x25, 0x2E);
+}
+
+void ReadMemoryFacts(const SmbiosStructure *s, MemoryFacts *facts) {
+    facts->locator = SmbiosString(s, 0x10);
+    facts->bank = SmbiosString(s, 0x11);
+    facts->manufacturer = SmbiosString(s, 0x17);
+    facts->serial = SmbiosString(s, 0x18);
+    facts->partNumber = SmbiosString(s, 0x1A);
+    long long size = SmbiosWord(s, 0x0C);
+    if (size == 0x7FFF) {
+        long long extended = SmbiosDword(s, 0x1C); // in MB, bits 0 to 30
+        facts->sizeKb = extended < 0 ? -1 : (extended & 0x7FFFFFFF) << 10;
+    } else if (size < 0 || size == 0xFFFF) {
+        facts->sizeKb = -1;
+    } else {
+        facts->sizeKb = size & 0x8000 ? size & 0x7FFF : size << 10; // bit 15: KB granularity
+    }
+    facts->type = Name(kMemoryTypes, SmbiosByte(s, 0x12));
+    facts->speedMts = SmbiosWord(s, 0x15);
+    if (facts->speedMts == 0xFFFF) {
+        long long extended = SmbiosDword(s, 0x54);
+        facts->speedMts = extended < 0 ? -1 : extended & 0x7FFFFFFF;
+    }
+    facts->speedMts = Known(facts->speedMts);
+}
+
+int BiosAgeDays(const BiosFacts *facts, const CalendarDate &today) {
+    return DayNumber(today.year, today.month, today.day) -
+           DayNumber(facts->year, facts->month, facts->day);
+}
+
+void ReadRomFacts(const unsigned char *window, int size, RomFacts *facts) {
+    facts->window = window != NULL && size == kRomWindowSize;
+    facts->systemDate[0] = facts->videoDate[0] = '\0';
+    facts->systemLength = 0;
+    if (!facts->window)
+        return;
+    if (WindowSystemDate(window, size, facts->systemDate))
+        facts->systemLength = 8;
+    char marker = VideoBiosDate(window, size, facts->videoDate);
+    if (marker == 0)
+        facts->videoDate[0] = '\0';
+}
