@@ -5,7 +5,7 @@
 # and the time-out is reported: the step, how long it ran and stood still, and the last lines
 # of every watched file. So a slow machine only makes a step slower, and a hang still ends.
 # usage: watch-progress.sh [options] STEP -- COMMAND [ARGS...]
-#   --log FILE    the command's output goes here (appended) and is copied to standard output
+#   --log FILE    the command's output goes here (appended) instead of standard output
 #   --watch PATH  a further file or folder whose changes count as progress (repeatable)
 #   --beat FILE   touched whenever progress is seen, for a watcher further out
 #   --idle S      seconds without progress before giving up (default 600)
@@ -42,16 +42,11 @@ cpu_ticks() {
 
 # A session of its own, so that its processes can be told apart and stopped together.
 if [ -n "$log" ]; then
-    : >>"$log"
     setsid "$@" >>"$log" 2>&1 </dev/null &
-    pid=$!
-    tail -n 0 -f --pid=$pid "$log" 2>/dev/null &
-    echo_pid=$!
 else
     setsid "$@" </dev/null &
-    pid=$!
-    echo_pid=
 fi
+pid=$!
 
 start=$(date +%s) last=$start
 state=$(files_state) ticks=$(cpu_ticks $pid)
@@ -82,7 +77,6 @@ while kill -0 $pid 2>/dev/null; do
 done
 wait $pid 2>/dev/null
 rc=$?
-[ -n "$echo_pid" ] && { sleep 0.5; kill $echo_pid 2>/dev/null; wait $echo_pid 2>/dev/null; }
 [ -z "$timed_out" ] && exit $rc
 
 echo "TIMEOUT $step: stopped after $(($(date +%s) - start)) s, $timed_out"

@@ -83,7 +83,6 @@ dd if=/dev/mem of="$out/guest-rom.img" bs=4096 skip=192 count=64 2>/dev/null ||
 echo "guest ROM: system date at FFFF5h '$(dd if="$out/guest-rom.img" bs=1 skip=$((0x3FFF5)) count=8 2>/dev/null)'"
 
 rc=0
-rm -f "$out"/smoke-*.log
 export FIRMLOOK_EXE="Z:$program/Firmlook.exe"
 cd "$build" || exit 1
 
@@ -108,7 +107,7 @@ for pass in en:en_US.UTF-8 de:de_DE.UTF-8; do
     start=$(date +%s)
     extra=(); [ "$lang" = en ] && extra=("${machine[@]}")
     mkdir -p "$out/i686/$lang"
-    watch --log "$out/smoke-$lang.log" "the $locale smoke run" -- \
+    watch "the $locale smoke run" -- \
         env LC_ALL=$locale $wine firmlook_smoke.exe "Z:$out/i686/$lang" "${extra[@]}"
     case $? in
     0) touch "$out/i686/$lang/finished" ;;

@@ -35,14 +35,12 @@ export DISPLAY=:$display
     echo "Creating Wine prefix $WINEPREFIX"
     rm -f "$build/wineboot.log"
     bash "$watch" --log "$build/wineboot.log" --watch "$WINEPREFIX" wineboot -- \
-        $WINE wineboot -i || exit 1
+        $WINE wineboot -i || { tail -n 5 "$build/wineboot.log"; exit 1; }
     $wineserver -w
   fi
 ) 9>"$build/wineprefix.lock" || { echo "the Wine prefix could not be made"; exit 1; }
 
 $wineserver -p >/dev/null 2>&1
 cd "$build" || exit 1
-log=$build/$(basename "$program" .exe)-$locale.log
-rm -f "$log"
-bash "$watch" --cap "${WINE_RUN_CAP:-3000}" --log "$log" "$program under $locale" -- \
+bash "$watch" --cap "${WINE_RUN_CAP:-3000}" "$program under $locale" -- \
     env LC_ALL=$locale $WINE "$program" "$@"
