@@ -6,7 +6,8 @@
 # the smoke program also checks what Romprobe.exe makes of a copy of the guest's ROM.
 # Every long step runs as long as it makes progress (tools/watch-progress.sh); the prefix
 # that wineboot makes is kept in OUT_DIR for the next run with the same Wine. A pass that
-# finished leaves OUT_DIR/i686/LANG/finished.
+# finished leaves OUT_DIR/i686/LANG/finished. The English pass also holds Romprobe.exe's
+# --json against the guest's dmidecode.
 # usage: guest-run.sh BUILD_DIR PROGRAM_DIR OUT_DIR FIRMWARE_DATE
 set -u
 build=$1; program=$2; out=$3; firmware_date=$4
@@ -71,8 +72,13 @@ else
     # The registry reaches the disk when the server ends.
     $wineserver -w
     echo "32-bit Wine prefix made in $(seconds "$start")"
+    # Kept for the next run, in the background and from a snapshot of hard links: Wine
+    # replaces its registry files rather than rewriting them, so the snapshot stays as
+    # wineboot left it while the passes run.
     rm -f "$out"/prefix-*.tar
-    tar -cf "$kept.new" -C "$WINEPREFIX" . && mv "$kept.new" "$kept"
+    cp -al "$WINEPREFIX" /tmp/prefix-made &&
+        { nice -n 19 tar -cf "$kept.new" -C /tmp/prefix-made . && mv "$kept.new" "$kept"; } &
+    keeping=$!
 fi
 # One wineserver for the whole run: the seeded firmware values are volatile.
 $wineserver -p
@@ -81,6 +87,22 @@ $wineserver -p
 dd if=/dev/mem of="$out/guest-rom.img" bs=4096 skip=192 count=64 2>/dev/null ||
     echo "the guest's ROM could not be read from /dev/mem"
 echo "guest ROM: system date at FFFF5h '$(dd if="$out/guest-rom.img" bs=1 skip=$((0x3FFF5)) count=8 2>/dev/null)'"
+
+# Romprobe's command line against the guest's own dmidecode: on the tables that Wine hands
+# out, and on the firmware's own tables, which dmidecode saves.
+romprobe_against_dmidecode() {
+    local failed=0
+    echo "Romprobe.exe --json against dmidecode, Wine's tables:"
+    watch "Romprobe.exe --json" -- $wine "$program/Romprobe.exe" --json >"$out/romprobe-wine.json" &&
+        python3 "$here/dmidecode-agrees.py" "$out/romprobe-wine.json" --wine || failed=1
+    echo "Romprobe.exe --smbios --json against dmidecode, the firmware's tables:"
+    rm -f "$out/guest-smbios.bin"
+    dmidecode --dump-bin "$out/guest-smbios.bin" >/dev/null &&
+        watch "Romprobe.exe --smbios" -- $wine "$program/Romprobe.exe" \
+            --smbios "Z:$out/guest-smbios.bin" --json >"$out/romprobe-firmware.json" &&
+        python3 "$here/dmidecode-agrees.py" "$out/romprobe-firmware.json" || failed=1
+    return $failed
+}
 
 rc=0
 export FIRMLOOK_EXE="Z:$program/Firmlook.exe"
@@ -115,10 +137,12 @@ for pass in en:en_US.UTF-8 de:de_DE.UTF-8; do
     *) rc=1; touch "$out/i686/$lang/finished" ;;
     esac
     echo "smoke run $locale took $(seconds "$start")"
+    [ "$lang" = en ] && { romprobe_against_dmidecode || rc=1; }
 done
 # The PDF printer may still be converting the job; its spool and the PDF folder move while it
 # does.
 watch --no-cpu --watch /var/spool/cups --watch "$out/pdf" "the PDF printer" -- \
     sh -c 'while lpstat -o 2>/dev/null | grep -q .; do sleep 1; done' || rc=1
 $wineserver -k
+[ -n "${keeping:-}" ] && wait $keeping
 exit $rc

@@ -2,7 +2,8 @@
 # The 32-bit deliverables for real: runs the i686 smoke program in the emulated guest against
 # the deliverables unpacked from the release zip, compares its firmware reports byte for byte
 # with those of the x86_64 twin under Wine here, and reads the PDF that the 32-bit program
-# printed there. The guest's SMBIOS tables carry a BIOS date chosen here.
+# printed there. The guest's SMBIOS tables carry a BIOS date and names chosen here, and
+# Romprobe.exe --json must agree with the guest's dmidecode on them.
 # usage: w32vm-smoke.sh SOURCE_DIR
 set -u
 root=$(cd "$1" && pwd)
@@ -30,7 +31,13 @@ echo "== i686 deliverables in the emulated guest"
 start=$(date +%s)
 # From the source folder, which the guest then sees even when it lies under /tmp. The guest
 # runs while it makes progress, within what is left of the hour this layer may take.
-(cd "$root" && W32RUN_QEMU_ARGS="-smbios type=0,date=04/27/2016" \
+# The guest's SMBIOS tables, for the firmware checks and for Romprobe against dmidecode.
+tables="-smbios type=0,vendor=Tolvo,version=FL-2.17,date=04/27/2016,release=5.17
+ -smbios type=1,manufacturer=Tolvo,product=Firmlook-Test-PC,version=1.0,serial=SYS-0001,sku=FL-SKU-7,family=Test-Family
+ -smbios type=2,manufacturer=Tolvo-Boards,product=FL-B1,version=Rev-2,serial=BRD-0002,asset=BOARD-9
+ -smbios type=3,manufacturer=Tolvo-Cases,version=C3,serial=CHS-0003,asset=CHASSIS-4
+ -uuid 12345678-9abc-4def-8123-456789abcdef"
+(cd "$root" && W32RUN_QEMU_ARGS=$tables \
     W32RUN_CAP=$((3300 - SECONDS)) W32RUN_WATCH="$out/wineboot.log" \
     bash tools/w32vm/w32run "$out/vm" \
     "bash tests/smoke/guest-run.sh '$root/build/win32' '$out/release' '$out' $firmware_date") || rc=1
