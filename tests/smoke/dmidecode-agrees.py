@@ -79,7 +79,8 @@ def main():
         if ours is None or theirs is None:
             continue
         both.add(path)
-        if ours.strip() == theirs:
+        # dmidecode writes the UUID in lower case, Romprobe in upper case.
+        if ours.strip() == theirs or (path == "system.uuid" and ours.upper() == theirs.upper()):
             print(f"ok   {path}: {ours!r} as dmidecode shows it")
         else:
             print(f"FAIL {path}: Romprobe {ours!r}, dmidecode {theirs!r}")

@@ -108,9 +108,22 @@ rc=0
 export FIRMLOOK_EXE="Z:$program/Firmlook.exe"
 cd "$build" || exit 1
 
-# Wine's desktop, held for the whole run (see firmlook_smoke.exe --hold-desktop). When its
-# process was not up in time for the first holder, the second finds it.
+# Wine's desktop, held for the whole run (see firmlook_smoke.exe --hold-desktop). Wine
+# starts the prefix's services with the first program, then the desktop process with the
+# first that needs a display, and gives it 10 s. Here both start first, each waited for as
+# long as it works: the desktop process until its CPU time stands still for 5 s, which it
+# does once it waits for messages, with its desktop window made.
 start=$(date +%s)
+$wine cmd.exe /c exit
+while pgrep -f 'wineboot.exe' >/dev/null; do sleep 0.5; done
+cpu_ticks() { awk '{ sub(/^.*\) /, ""); print $12 + $13 }' /proc/$1/stat 2>/dev/null; }
+$wine explorer.exe /desktop &
+desktop=$! ticks=-1 still=0
+while [ $still -lt 5 ] && kill -0 $desktop 2>/dev/null; do
+    sleep 1
+    now=$(cpu_ticks $desktop)
+    if [ "$now" = "$ticks" ]; then still=$((still + 1)); else still=0 ticks=$now; fi
+done
 for try in 1 2; do
     $wine firmlook_smoke.exe --hold-desktop >/tmp/desktop.log 2>&1 &
     holder=$!
@@ -119,8 +132,6 @@ for try in 1 2; do
     echo "Wine's desktop was not up in time; holding it once more"
 done
 grep -q ready /tmp/desktop.log || { echo "Wine's desktop did not start"; exit 1; }
-# The first program also started the prefix's services; let them finish.
-while pgrep -f 'wineboot.exe' >/dev/null; do sleep 0.5; done
 echo "Wine's desktop held in $(seconds "$start")"
 # The English pass prints and checks the guest's own firmware too.
 machine=(--print --firmware-date "$firmware_date" --rom-image "Z:$out/guest-rom.img")
