@@ -342,6 +342,9 @@ bool Firmlook::Launch(const std::string &program, const std::string &folder) {
         fprintf(stderr, "%s\n", startError_.c_str());
         return false;
     }
+    if (error != 0)
+        fprintf(stderr, "%s started on a later try: Wine refused it first (error %lu)\n",
+                program.c_str(), error);
     WatchThread(process_.hThread);
     // While the program loads and builds its first report its thread works, which keeps the
     // wait alive however slow the machine is; a minute without any work is a hang.
