@@ -91,16 +91,16 @@ echo "guest ROM: system date at FFFF5h '$(dd if="$out/guest-rom.img" bs=1 skip=$
 # Romprobe's command line against the guest's own dmidecode: on the tables that Wine hands
 # out, and on the firmware's own tables, which dmidecode saves.
 romprobe_against_dmidecode() {
-    local failed=0
-    echo "Romprobe.exe --json against dmidecode, Wine's tables:"
+    local failed=0 agrees="python3 $here/../support/dmidecode_agrees.py"
+    dmidecode >"$out/dmidecode.txt" && rm -f "$out/guest-smbios.bin" &&
+        dmidecode --dump-bin "$out/guest-smbios.bin" >/dev/null || return 1
+    echo "Romprobe.exe --json, Wine's tables, against dmidecode:"
     watch "Romprobe.exe --json" -- $wine "$program/Romprobe.exe" --json >"$out/romprobe-wine.json" &&
-        python3 "$here/dmidecode-agrees.py" "$out/romprobe-wine.json" --wine || failed=1
-    echo "Romprobe.exe --smbios --json against dmidecode, the firmware's tables:"
-    rm -f "$out/guest-smbios.bin"
-    dmidecode --dump-bin "$out/guest-smbios.bin" >/dev/null &&
-        watch "Romprobe.exe --smbios" -- $wine "$program/Romprobe.exe" \
-            --smbios "Z:$out/guest-smbios.bin" --json >"$out/romprobe-firmware.json" &&
-        python3 "$here/dmidecode-agrees.py" "$out/romprobe-firmware.json" || failed=1
+        $agrees "$out/romprobe-wine.json" "$out/dmidecode.txt" --wine || failed=1
+    echo "Romprobe.exe --smbios --json, the firmware's tables, against dmidecode:"
+    watch "Romprobe.exe --smbios" -- $wine "$program/Romprobe.exe" \
+        --smbios "Z:$out/guest-smbios.bin" --json >"$out/romprobe-firmware.json" &&
+        $agrees "$out/romprobe-firmware.json" "$out/dmidecode.txt" || failed=1
     return $failed
 }
 
