@@ -78,11 +78,18 @@ int ReadWindow(FirmwareTableQuery query, bool firmwareToo, bool *fromImage) {
     return firmwareToo ? ReadFirmwareWindow(query) : 0;
 }
 
-// The provider's 'RSMB' buffer on the process heap, or NULL.
+// The provider's 'RSMB' buffer, or NULL: in g_tables when it fits, so that one call does
+// (Wine builds the tables anew for each call), else on the process heap.
+unsigned char g_tables[0x10000];
+
 unsigned char *ReadFirmwareTables(FirmwareTableQuery query, int *size) {
     if (query == NULL)
         return NULL;
-    UINT claimed = query(kProviderRsmb, 0, NULL, 0);
+    UINT claimed = query(kProviderRsmb, 0, g_tables, sizeof g_tables);
+    if (claimed > 0 && claimed <= sizeof g_tables) {
+        *size = static_cast<int>(claimed);
+        return g_tables;
+    }
     if (claimed == 0 || claimed > kSmbiosLimit)
         return NULL;
     unsigned char *bytes = static_cast<unsigned char *>(HeapAlloc(GetProcessHeap(), 0, claimed));
@@ -145,7 +152,7 @@ int Probe(const Command &command, int argc, char **argv) {
             int size = 0;
             unsigned char *tables = fromImage ? NULL : ReadFirmwareTables(query, &size);
             bool found = tables != NULL && RawSmbiosBiosDate(tables, size, systemDate);
-            if (tables != NULL)
+            if (tables != NULL && tables != g_tables)
                 HeapFree(GetProcessHeap(), 0, tables);
             if (!found)
                 return 1;
