@@ -194,11 +194,10 @@ void Memory(Summary *s, const SmbiosTable *table) {
         Name(s, "Array location", "Ort", array.location);
         Name(s, "Use", "Verwendung", array.use);
         Name(s, "Error correction", "Fehlerkorrektur", array.errorCorrection);
-        long long megabytes = array.maxCapacityKb / 1024;
-        if (megabytes > 0 && megabytes % 1024 == 0)
-            Number(s, "Max. capacity", "Max. Kapazität", megabytes / 1024, " GB");
-        else
-            Number(s, "Max. capacity", "Max. Kapazität", megabytes, " MB");
+        long long megabytes = array.maxCapacityKb < 0 ? -1 : array.maxCapacityKb / 1024;
+        bool gigabytes = megabytes > 0 && megabytes % 1024 == 0;
+        Number(s, "Max. capacity", "Max. Kapazität", gigabytes ? megabytes / 1024 : megabytes,
+               gigabytes ? " GB" : " MB");
         Number(s, "Slots", "Steckplätze", array.devices, "");
     }
     int empty = 0;
