@@ -68,6 +68,19 @@ void OutputNumber(Output *out, long long value) {
     }
 }
 
+char *DecimalText(char *text, unsigned long value) {
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (count > 0)
+        *text++ = digits[--count];
+    *text = '\0';
+    return text;
+}
+
 void OutputMegabytes(Output *out, long long kilobytes) {
     OutputNumber(out, kilobytes / 1024);
     int rest = static_cast<int>(kilobytes % 1024);

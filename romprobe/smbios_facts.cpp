@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "output.h"
 #include "report/dates.h"
 
 namespace {
@@ -234,19 +235,6 @@ void ReadChassisFacts(const SmbiosTable *table, ChassisFacts *facts) {
 
 namespace {
 
-// The decimal digits of value; returns the end.
-char *PutNumber(char *out, unsigned long value) {
-    char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (count > 0)
-        *out++ = digits[--count];
-    return out;
-}
-
 void ProcessorId(const SmbiosStructure *s, char *id) {
     id[0] = '\0';
     if (s->length < 0x10)
@@ -317,9 +305,9 @@ void ReadTpmFacts(const SmbiosTable *table, TpmFacts *facts) {
             major == 1 ? s.formatted[0x0C] : static_cast<unsigned long>(firmware >> 16);
         unsigned long low =
             major == 1 ? s.formatted[0x0D] : static_cast<unsigned long>(firmware & 0xFFFF);
-        char *end = PutNumber(facts->firmware, high);
+        char *end = DecimalText(facts->firmware, high);
         *end++ = '.';
-        *PutNumber(end, low) = '\0';
+        DecimalText(end, low);
     }
     facts->description = SmbiosString(&s, 0x12);
 }
@@ -363,14 +351,13 @@ UuidState ReadUuid(const SmbiosTable *table, const SmbiosStructure *s, char *tex
     // From 2.6 on the first three fields are little-endian, as Windows shows them.
     bool little = table->major > 2 || (table->major == 2 && table->minor >= 6);
     static const int kLittle[16] = {3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15};
-    static const char kHex[] = "0123456789ABCDEF";
     char *out = text;
     for (int i = 0; i < 16; ++i) {
         if (i == 4 || i == 6 || i == 8 || i == 10)
             *out++ = '-';
         unsigned char byte = b[little ? kLittle[i] : i];
-        *out++ = kHex[byte >> 4];
-        *out++ = kHex[byte & 0x0F];
+        *out++ = kHexDigits[byte >> 4];
+        *out++ = kHexDigits[byte & 0x0F];
     }
     *out = '\0';
     return kUuidShown;

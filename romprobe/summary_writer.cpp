@@ -138,19 +138,6 @@ void BoardAndChassis(Summary *s, const SmbiosTable *table) {
     Text(s, "Asset tag", "Inventarnummer", chassis.assetTag);
 }
 
-// The decimal digits of a count and a NUL.
-void PutCount(char *out, int count) {
-    char digits[20];
-    int used = 0;
-    do {
-        digits[used++] = static_cast<char>('0' + count % 10);
-        count /= 10;
-    } while (count > 0);
-    while (used > 0)
-        *out++ = digits[--used];
-    *out = '\0';
-}
-
 // A line that counts what the list above left out.
 void Others(Summary *s, const char *english, const char *german, int count) {
     if (count == 0)
@@ -236,7 +223,7 @@ void TpmAndOemStrings(Summary *s, const SmbiosTable *table) {
     }
     Section(s, "OEM strings", "OEM-Texte");
     SmbiosStructure structure;
-    int number = 0;
+    unsigned long number = 0;
     for (int offset = 0; SmbiosFind(table, 11, &offset, &structure);) {
         for (long long n = 1; n <= SmbiosByte(&structure, 0x04); ++n) {
             SmbiosText text = SmbiosNumberedString(&structure, n);
@@ -244,8 +231,8 @@ void TpmAndOemStrings(Summary *s, const SmbiosTable *table) {
                 --text.length;
             // "String 1" and "Text 1": the number counts over all the structures.
             char english[24] = "String ", german[24] = "Text ";
-            PutCount(english + 7, ++number);
-            PutCount(german + 5, number);
+            DecimalText(english + 7, ++number);
+            DecimalText(german + 5, number);
             Text(s, english, german, text);
         }
     }
