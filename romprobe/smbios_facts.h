@@ -54,7 +54,7 @@ struct TpmFacts {
     bool present;     // false: the table has no type 43 structure
     char vendorId[5]; // up to the first NUL
     int specMajor, specMinor;
-    char firmware[24]; // empty when the spec version has no known form
+    char firmware[24]; // empty when the TPM version has no known form
     SmbiosText description;
 };
 

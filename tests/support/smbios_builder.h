@@ -43,7 +43,7 @@ inline std::string EndStructure() {
 }
 
 // A machine with everything Romprobe reports, in SMBIOS 3.2, with a TPM of the given major
-// spec version (1: 1.2, else 2.0).
+// version (1: 1.2, else 2.0).
 inline std::string SampleStructures(int tpmMajor = 2) {
     std::string bios = Field(0, 2) + "\x01\x02" + Field(0xE000, 2) + "\x03\xFF" +
                        Field(0x0B080, 8) + "\x03\x0C" + "\x05\x11\x01\x04" + Field(0x0010, 2);
