@@ -1,6 +1,9 @@
 #include "command_line.h"
 
 #include <stddef.h>
+#include <string.h>
+
+#include "string_keywords.h"
 
 namespace {
 
@@ -15,42 +18,72 @@ bool SameIgnoringCase(const char *a, const char *b) {
     }
 }
 
-// Takes the file name after an option; false when it is missing or given twice.
-bool TakeFile(int argc, char **argv, int *i, const char **file) {
-    if (*file != NULL || *i + 1 >= argc)
+// Takes the value after an option: false, with the reason, when it is missing or the option
+// was given before.
+bool TakeValue(int argc, char **argv, int *i, const char **value, Command *command) {
+    command->wrongArgument = argv[*i];
+    if (*value != NULL) {
+        command->wrong = kWrongTwice;
         return false;
-    *file = argv[++*i];
+    }
+    if (*i + 1 >= argc) {
+        command->wrong = kWrongMissing;
+        return false;
+    }
+    *value = argv[++*i];
     return true;
 }
 
+int KeywordIndex(const char *name) {
+    for (int i = 0; KeywordName(i) != NULL; ++i)
+        if (SameIgnoringCase(name, KeywordName(i)))
+            return i;
+    return -1;
+}
+
 const char kUsageEnglish[] =
-    "Usage: Romprobe [--json] [--smbios FILE] [--save-smbios FILE]\r\n"
+    "Usage: Romprobe [--json | -s KEYWORD] [--smbios FILE] [--save-smbios FILE]\r\n"
     "  (no option)         prints a summary of the SMBIOS tables and the ROM dates\r\n"
     "  --json              prints the same facts as one JSON object in UTF-8\r\n"
+    "  -s KEYWORD          prints one fact without a label, a line for each structure\r\n"
+    "                      that holds it (keywords below); also --string KEYWORD\r\n"
     "  --smbios FILE       reads the tables from FILE (as Windows hands them out, or a\r\n"
     "                      dmidecode dump file) instead of the firmware\r\n"
     "  --save-smbios FILE  saves the tables as a file for dmidecode --from-dump; prints\r\n"
-    "                      nothing unless --json is given too\r\n"
+    "                      nothing unless --json or -s is given too\r\n"
+    "  --version           prints the version\r\n"
     "  -h, --help, /?      prints this text\r\n"
-    "Exit codes: 0 done, 1 nothing to read, 2 command line not understood.\r\n";
+    "Exit codes: 0 done; 1 nothing to read (no tables, a file that cannot be read or\r\n"
+    "is no SMBIOS table) or a file that cannot be written; 2 command line not\r\n"
+    "understood.\r\n"
+    "Keywords:\r\n";
 
 const char kUsageGerman[] =
-    "Aufruf: Romprobe [--json] [--smbios DATEI] [--save-smbios DATEI]\r\n"
+    "Aufruf: Romprobe [--json | -s SCHLÜSSEL] [--smbios DATEI] [--save-smbios DATEI]\r\n"
     "  (ohne Option)        zeigt eine Übersicht der SMBIOS-Tabellen und der ROM-Daten\r\n"
     "  --json               gibt dieselben Angaben als ein JSON-Objekt in UTF-8 aus\r\n"
+    "  -s SCHLÜSSEL         gibt eine Angabe ohne Beschriftung aus, eine Zeile je\r\n"
+    "                       Struktur, die sie enthält (Schlüsselwörter unten); auch\r\n"
+    "                       --string SCHLÜSSEL\r\n"
     "  --smbios DATEI       liest die Tabellen aus DATEI (wie Windows sie liefert, oder\r\n"
     "                       eine Abzugsdatei von dmidecode) statt aus der Firmware\r\n"
     "  --save-smbios DATEI  speichert die Tabellen als Datei für dmidecode --from-dump;\r\n"
-    "                       gibt nichts aus, außer mit --json\r\n"
+    "                       gibt nichts aus, außer mit --json oder -s\r\n"
+    "  --version            zeigt die Version\r\n"
     "  -h, --help, /?       zeigt diesen Text\r\n"
-    "Rückgabewerte: 0 erledigt, 1 nichts zu lesen, 2 Aufruf nicht verstanden.\r\n";
+    "Rückgabewerte: 0 erledigt; 1 nichts zu lesen (keine Tabellen, eine Datei, die\r\n"
+    "sich nicht lesen lässt oder keine SMBIOS-Tabelle ist) oder eine Datei, die sich\r\n"
+    "nicht schreiben lässt; 2 Aufruf nicht verstanden.\r\n"
+    "Schlüsselwörter:\r\n";
 
 } // namespace
 
 void ParseCommandLine(int argc, char **argv, Command *command) {
     command->kind = kCommandFacts;
     command->print = kPrintSummary;
-    command->smbiosFile = command->saveFile = NULL;
+    command->smbiosFile = command->saveFile = command->wrongArgument = NULL;
+    command->keyword = -1;
+    command->wrong = kWrongUnknown;
     if (argc >= 2 && SameIgnoringCase(argv[1], "xybiosxy")) {
         command->kind = kCommandProbeDates;
         return;
@@ -60,6 +93,7 @@ void ParseCommandLine(int argc, char **argv, Command *command) {
         return;
     }
     bool json = false, wrong = false;
+    const char *keyword = NULL;
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (SameIgnoringCase(arg, "-h") || SameIgnoringCase(arg, "--help") ||
@@ -67,18 +101,69 @@ void ParseCommandLine(int argc, char **argv, Command *command) {
             command->kind = kCommandHelp;
             return;
         }
-        if (SameIgnoringCase(arg, "--json"))
+        if (SameIgnoringCase(arg, "--version")) {
+            command->kind = kCommandVersion;
+            return;
+        }
+        if (wrong)
+            continue; // the first fault is the one told; help and version still count
+        if (SameIgnoringCase(arg, "--json")) {
             json = true;
-        else if (SameIgnoringCase(arg, "--smbios"))
-            wrong = wrong || !TakeFile(argc, argv, &i, &command->smbiosFile);
-        else if (SameIgnoringCase(arg, "--save-smbios"))
-            wrong = wrong || !TakeFile(argc, argv, &i, &command->saveFile);
-        else
+        } else if (SameIgnoringCase(arg, "--smbios")) {
+            wrong = !TakeValue(argc, argv, &i, &command->smbiosFile, command);
+        } else if (SameIgnoringCase(arg, "--save-smbios")) {
+            wrong = !TakeValue(argc, argv, &i, &command->saveFile, command);
+        } else if (SameIgnoringCase(arg, "-s") || SameIgnoringCase(arg, "--string")) {
+            wrong = !TakeValue(argc, argv, &i, &keyword, command);
+            command->keyword = wrong ? -1 : KeywordIndex(keyword);
+            if (!wrong && command->keyword < 0) {
+                command->wrong = kWrongKeyword;
+                command->wrongArgument = keyword;
+                wrong = true;
+            }
+        } else {
+            command->wrong = kWrongUnknown;
+            command->wrongArgument = arg;
             wrong = true;
+        }
+        if (!wrong && json && keyword != NULL) {
+            command->wrong = kWrongTogether;
+            command->wrongArgument = arg;
+            wrong = true;
+        }
     }
     if (wrong)
         command->kind = kCommandWrong;
-    command->print = json ? kPrintJson : command->saveFile != NULL ? kPrintNothing : kPrintSummary;
+    command->print = json                        ? kPrintJson
+                     : keyword != NULL           ? kPrintKeyword
+                     : command->saveFile != NULL ? kPrintNothing
+                                                 : kPrintSummary;
+}
+
+void WriteWrongMessage(const Command *command, int language, Output *out) {
+    static const char *const kEnglish[] = {
+        "unknown option: ", "missing value after ",
+        "given twice: ", "-s and --json exclude each other: ", "unknown keyword: "};
+    static const char *const kGerman[] = {
+        "unbekannte Option: ", "fehlender Wert nach ",
+        "doppelt angegeben: ", "-s und --json schließen sich aus: ", "unbekanntes Schlüsselwort: "};
+    OutputText(out, (language ? kGerman : kEnglish)[command->wrong]);
+    OutputText(out, command->wrongArgument != NULL ? command->wrongArgument : "");
+}
+
+void WriteKeywordList(Output *out) {
+    int column = 0;
+    for (int i = 0; KeywordName(i) != NULL; ++i) {
+        int length = static_cast<int>(strlen(KeywordName(i)));
+        if (column > 0 && column + 1 + length > 78) {
+            OutputText(out, "\r\n");
+            column = 0;
+        }
+        OutputText(out, column == 0 ? "  " : " ");
+        OutputText(out, KeywordName(i));
+        column += (column == 0 ? 2 : 1) + length;
+    }
+    OutputText(out, "\r\n");
 }
 
 const char *UsageText(int language) {

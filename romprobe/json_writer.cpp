@@ -79,6 +79,19 @@ void Number(Json *json, const char *key, long long value) {
         OutputNumber(json->out, value);
 }
 
+void Flag(Json *json, const char *key, int flag) {
+    Item(json, key);
+    OutputText(json->out, flag < 0 ? "null" : flag ? "true" : "false");
+}
+
+void Megabytes(Json *json, const char *key, long long kilobytes) {
+    Item(json, key);
+    if (kilobytes < 0)
+        OutputText(json->out, "null");
+    else
+        OutputMegabytes(json->out, kilobytes);
+}
+
 void Revision(Json *json, const char *key, int major, int minor) {
     Item(json, key);
     if (major < 0) {
@@ -123,8 +136,7 @@ void Bios(Json *json, const SmbiosTable *table, const CalendarDate &today) {
     Number(json, "rom_size_kb", bios.romSizeKb);
     Revision(json, "revision", bios.major, bios.minor);
     Revision(json, "ec_revision", bios.ecMajor, bios.ecMinor);
-    Item(json, "uefi");
-    OutputText(json->out, bios.uefi < 0 ? "null" : bios.uefi ? "true" : "false");
+    Flag(json, "uefi", bios.uefi);
     Close(json, '}');
 }
 
@@ -171,7 +183,7 @@ void Processors(Json *json, const SmbiosTable *table) {
     SmbiosStructure s;
     for (int offset = 0; SmbiosFind(table, 4, &offset, &s);) {
         ProcessorFacts cpu;
-        ReadProcessorFacts(&s, &cpu);
+        ReadProcessorFacts(table, &s, &cpu);
         Open(json, NULL, '{');
         Text(json, "socket", cpu.socket);
         Text(json, "manufacturer", cpu.manufacturer);
@@ -180,8 +192,55 @@ void Processors(Json *json, const SmbiosTable *table) {
         Number(json, "current_speed_mhz", cpu.currentSpeedMhz);
         Number(json, "cores", cpu.cores);
         Number(json, "threads", cpu.threads);
+        Name(json, "id", cpu.id);
+        Name(json, "family", cpu.family);
+        Flag(json, "populated", cpu.populated);
+        Name(json, "status", cpu.statusName);
         Close(json, '}');
     }
+    Close(json, ']');
+}
+
+void MemoryArrays(Json *json, const SmbiosTable *table) {
+    Open(json, "memory_arrays", '[');
+    SmbiosStructure s;
+    for (int offset = 0; SmbiosFind(table, 16, &offset, &s);) {
+        MemoryArrayFacts array;
+        ReadMemoryArrayFacts(&s, &array);
+        Open(json, NULL, '{');
+        Name(json, "location", array.location);
+        Name(json, "use", array.use);
+        Name(json, "error_correction", array.errorCorrection);
+        Megabytes(json, "max_capacity_mb", array.maxCapacityKb);
+        Number(json, "devices", array.devices);
+        Close(json, '}');
+    }
+    Close(json, ']');
+}
+
+void Tpm(Json *json, const SmbiosTable *table) {
+    TpmFacts tpm;
+    ReadTpmFacts(table, &tpm);
+    if (!tpm.present) {
+        Null(json, "tpm");
+        return;
+    }
+    Open(json, "tpm", '{');
+    SmbiosText vendor = {reinterpret_cast<const unsigned char *>(tpm.vendorId),
+                         static_cast<int>(strlen(tpm.vendorId))};
+    Text(json, "vendor_id", vendor);
+    Revision(json, "spec_version", tpm.specMajor, tpm.specMinor);
+    Name(json, "firmware_version", tpm.firmware);
+    Text(json, "description", tpm.description);
+    Close(json, '}');
+}
+
+void OemStrings(Json *json, const SmbiosTable *table) {
+    Open(json, "oem_strings", '[');
+    SmbiosStructure s;
+    for (int offset = 0; SmbiosFind(table, 11, &offset, &s);)
+        for (long long n = 1; n <= SmbiosByte(&s, 0x04); ++n)
+            Text(json, NULL, SmbiosNumberedString(&s, n));
     Close(json, ']');
 }
 
@@ -194,11 +253,7 @@ void MemoryDevices(Json *json, const SmbiosTable *table) {
         Open(json, NULL, '{');
         Text(json, "locator", memory.locator);
         Text(json, "bank", memory.bank);
-        Item(json, "size_mb");
-        if (memory.sizeKb < 0)
-            OutputText(json->out, "null");
-        else
-            OutputMegabytes(json->out, memory.sizeKb);
+        Megabytes(json, "size_mb", memory.sizeKb);
         Name(json, "type", memory.type);
         Number(json, "speed_mts", memory.speedMts);
         Text(json, "manufacturer", memory.manufacturer);
@@ -273,7 +328,10 @@ void WriteJson(const SmbiosTable *table, const RomFacts *rom, const CalendarDate
     Board(&json, table);
     Chassis(&json, table);
     Processors(&json, table);
+    MemoryArrays(&json, table);
     MemoryDevices(&json, table);
+    Tpm(&json, table);
+    OemStrings(&json, table);
     Rom(&json, rom);
     OutputText(out, "\n}\n");
 }

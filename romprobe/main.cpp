@@ -3,8 +3,9 @@
 // nothing:
 //   ROMPROBE xybiosxy          writes XYBIOSXY.$$$, the date record
 //   ROMPROBE xybioszz S O T    writes XYBIOSZZ.$$$, the dump text
-// For people and scripts it prints a summary (no argument) or JSON (--json), reads the tables
-// from a file (--smbios FILE) and saves them for dmidecode (--save-smbios FILE).
+// For people and scripts it prints a summary (no argument), JSON (--json) or one fact a line
+// (-s KEYWORD), reads the tables from a file (--smbios FILE) and saves them for dmidecode
+// (--save-smbios FILE).
 // The window comes from the firmware table provider 'FIRM' (legacy BIOS machines only) or
 // from the image file that ROMPROBE_IMAGE names; the tables from provider 'RSMB'.
 // This file only gathers bytes and writes them out; the plain code decides what they say.
@@ -16,7 +17,9 @@
 #include "probe_text.h"
 #include "shell/shell_texts.h"
 #include "smbios.h"
+#include "string_keywords.h"
 #include "summary_writer.h"
+#include "version.h"
 
 namespace {
 
@@ -75,11 +78,18 @@ int ReadWindow(FirmwareTableQuery query, bool firmwareToo, bool *fromImage) {
     return firmwareToo ? ReadFirmwareWindow(query) : 0;
 }
 
-// The provider's 'RSMB' buffer on the process heap, or NULL.
+// The provider's 'RSMB' buffer, or NULL: in g_tables when it fits, so that one call does
+// (Wine builds the tables anew for each call), else on the process heap.
+unsigned char g_tables[0x10000];
+
 unsigned char *ReadFirmwareTables(FirmwareTableQuery query, int *size) {
     if (query == NULL)
         return NULL;
-    UINT claimed = query(kProviderRsmb, 0, NULL, 0);
+    UINT claimed = query(kProviderRsmb, 0, g_tables, sizeof g_tables);
+    if (claimed > 0 && claimed <= sizeof g_tables) {
+        *size = static_cast<int>(claimed);
+        return g_tables;
+    }
     if (claimed == 0 || claimed > kSmbiosLimit)
         return NULL;
     unsigned char *bytes = static_cast<unsigned char *>(HeapAlloc(GetProcessHeap(), 0, claimed));
@@ -142,7 +152,7 @@ int Probe(const Command &command, int argc, char **argv) {
             int size = 0;
             unsigned char *tables = fromImage ? NULL : ReadFirmwareTables(query, &size);
             bool found = tables != NULL && RawSmbiosBiosDate(tables, size, systemDate);
-            if (tables != NULL)
+            if (tables != NULL && tables != g_tables)
                 HeapFree(GetProcessHeap(), 0, tables);
             if (!found)
                 return 1;
@@ -204,14 +214,17 @@ void StartStream(DWORD which, bool convert, Stream *stream) {
     OutputStart(&g_output, StreamSink, stream);
 }
 
-// A one-line message on standard error: text, then the file name when there is one.
+// A one-line message on standard error, the file name in place of its '%'.
 void Complain(int language, const char *english, const char *german, const char *file) {
     Stream stream;
     StartStream(STD_ERROR_HANDLE, true, &stream);
     OutputText(&g_output, "Romprobe: ");
-    OutputText(&g_output, language ? german : english);
-    if (file != NULL)
-        OutputText(&g_output, file);
+    for (const char *p = language ? german : english; *p != '\0'; ++p) {
+        if (*p == '%')
+            OutputText(&g_output, file);
+        else
+            OutputChar(&g_output, *p);
+    }
     OutputText(&g_output, "\r\n");
     OutputFlush(&g_output);
 }
@@ -234,25 +247,31 @@ int Facts(const Command &command, int language) {
     unsigned char *bytes = command.smbiosFile != NULL ? ReadWholeFile(command.smbiosFile, &size)
                                                       : ReadFirmwareTables(query, &size);
     if (bytes == NULL && command.smbiosFile != NULL) {
-        Complain(language, "cannot read ", "kann nicht gelesen werden: ", command.smbiosFile);
+        Complain(language, "cannot read %", "% kann nicht gelesen werden", command.smbiosFile);
         return 1;
     }
     SmbiosTable table;
     bool found = SmbiosFromBytes(bytes, size, &table);
     if (!found && command.smbiosFile != NULL) {
-        Complain(language, "no SMBIOS tables in ", "keine SMBIOS-Tabellen in ", command.smbiosFile);
+        Complain(language, "% is not an SMBIOS table", "% ist keine SMBIOS-Tabelle",
+                 command.smbiosFile);
         return 1;
     }
-    // Tables from a file come from another machine: its ROM only from an image file too.
+    // Tables from a file come from another machine: its ROM only from an image file too. A
+    // single fact needs no ROM window.
     bool fromImage = false;
     RomFacts rom;
-    ReadRomFacts(g_window, ReadWindow(query, command.smbiosFile == NULL, &fromImage), &rom);
-    if (!found && (!rom.window || command.saveFile != NULL)) {
+    ReadRomFacts(g_window,
+                 command.print == kPrintKeyword
+                     ? 0
+                     : ReadWindow(query, command.smbiosFile == NULL, &fromImage),
+                 &rom);
+    if (!found && (!rom.window || command.saveFile != NULL || command.print == kPrintKeyword)) {
         Complain(language, "no SMBIOS tables to read", "keine SMBIOS-Tabellen zu lesen", NULL);
         return 1;
     }
     if (command.saveFile != NULL && !SaveTables(table, command.saveFile)) {
-        Complain(language, "cannot write ", "kann nicht geschrieben werden: ", command.saveFile);
+        Complain(language, "cannot write %", "% kann nicht geschrieben werden", command.saveFile);
         return 1;
     }
     if (command.print != kPrintNothing) {
@@ -260,14 +279,39 @@ int Facts(const Command &command, int language) {
         GetLocalTime(&now);
         const CalendarDate today = {now.wYear, now.wMonth, now.wDay};
         Stream stream;
-        StartStream(STD_OUTPUT_HANDLE, command.print == kPrintSummary, &stream);
+        StartStream(STD_OUTPUT_HANDLE, command.print != kPrintJson, &stream);
         if (command.print == kPrintJson)
             WriteJson(&table, &rom, today, &g_output);
+        else if (command.print == kPrintKeyword)
+            WriteKeywordValues(&table, command.keyword, &g_output);
         else
             WriteSummary(&table, &rom, today, language, &g_output);
         OutputFlush(&g_output);
     }
     return 0;
+}
+
+// The usage on standard output (help) or, after what was not understood, on standard error.
+int Usage(const Command &command, int language) {
+    Stream stream;
+    StartStream(command.kind == kCommandWrong ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE, true,
+                &stream);
+    if (command.kind == kCommandWrong) {
+        OutputText(&g_output, "Romprobe: ");
+        WriteWrongMessage(&command, language, &g_output);
+        OutputText(&g_output, "\r\n");
+    }
+    if (command.kind == kCommandVersion) {
+        OutputText(&g_output, "Romprobe " FIRMLOOK_VERSION_TEXT "\r\n");
+    } else {
+        if (command.kind == kCommandWrong && command.wrong == kWrongKeyword)
+            OutputText(&g_output, language ? "Schlüsselwörter:\r\n" : "Keywords:\r\n");
+        else
+            OutputText(&g_output, UsageText(language));
+        WriteKeywordList(&g_output);
+    }
+    OutputFlush(&g_output);
+    return command.kind == kCommandWrong ? 2 : 0;
 }
 
 } // namespace
@@ -279,13 +323,7 @@ int main(int argc, char **argv) {
         return Probe(command, argc, argv);
 
     int language = LanguageFlagFor(GetUserDefaultLangID());
-    if (command.kind == kCommandHelp || command.kind == kCommandWrong) {
-        Stream stream;
-        StartStream(command.kind == kCommandHelp ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE, true,
-                    &stream);
-        OutputText(&g_output, UsageText(language));
-        OutputFlush(&g_output);
-        return command.kind == kCommandHelp ? 0 : 2;
-    }
+    if (command.kind != kCommandFacts)
+        return Usage(command, language);
     return Facts(command, language);
 }

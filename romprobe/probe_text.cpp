@@ -2,11 +2,11 @@
 
 #include <string.h>
 
+#include "smbios.h"
+
 namespace {
 
 const int kSystemDateAt = 0xFFFF5 - kRomWindowBase;
-const int kSmbiosHeaderSize = 8;
-const unsigned char kSmbiosBiosInformation = 0, kSmbiosEndOfTable = 127;
 const int kSmbiosReleaseDateField = 8; // string number of the BIOS release date
 
 bool IsDigit(unsigned char c) {
@@ -50,35 +50,6 @@ void CopyText(const unsigned char *from, int count, char *to) {
     to[count] = '\0';
 }
 
-// The string with number index (counted from 1) in the string set that starts at strings
-// and must end inside the table at end; its length in *length. NULL when the set does not
-// hold it or is not terminated inside the table.
-const unsigned char *SmbiosString(const unsigned char *strings, const unsigned char *end, int index,
-                                  int *length) {
-    const unsigned char *p = strings;
-    for (int number = 1; p < end && *p != 0; ++number) {
-        const unsigned char *start = p;
-        while (p < end && *p != 0)
-            ++p;
-        if (p == end)
-            return NULL; // unterminated
-        if (number == index) {
-            *length = static_cast<int>(p - start);
-            return start;
-        }
-        ++p;
-    }
-    return NULL;
-}
-
-// Where the structure's string set ends (after its double NUL), or NULL past the table.
-const unsigned char *SmbiosNext(const unsigned char *strings, const unsigned char *end) {
-    for (const unsigned char *p = strings; p + 1 < end; ++p)
-        if (p[0] == 0 && p[1] == 0)
-            return p + 2;
-    return NULL;
-}
-
 bool ReleaseDate(const unsigned char *text, int length, char *date) {
     if (length == 10 && IsMonthDayYearForm(text, length, 4)) {
         // MM/DD/YYYY: the record holds a two-digit year.
@@ -114,32 +85,14 @@ bool WindowSystemDate(const unsigned char *window, int size, char *date) {
 }
 
 bool RawSmbiosBiosDate(const unsigned char *data, int size, char *date) {
-    if (data == NULL || size < kSmbiosHeaderSize)
+    // The date comes only from a whole table: one cut short may hold a stale piece.
+    SmbiosTable table;
+    SmbiosStructure bios;
+    int offset = 0;
+    if (!SmbiosFromBytes(data, size, &table) || table.cut || !SmbiosFind(&table, 0, &offset, &bios))
         return false;
-    unsigned long length = data[4] | data[5] << 8 | static_cast<unsigned long>(data[6]) << 16 |
-                           static_cast<unsigned long>(data[7]) << 24;
-    if (length > static_cast<unsigned long>(size - kSmbiosHeaderSize))
-        return false;
-    const unsigned char *p = data + kSmbiosHeaderSize;
-    const unsigned char *end = p + length;
-    while (end - p >= 4) {
-        unsigned char type = p[0];
-        int formatted = p[1];
-        if (formatted < 4 || formatted > end - p)
-            return false;
-        if (type == kSmbiosEndOfTable)
-            return false;
-        if (type == kSmbiosBiosInformation && formatted > kSmbiosReleaseDateField) {
-            int textLength = 0;
-            const unsigned char *text =
-                SmbiosString(p + formatted, end, p[kSmbiosReleaseDateField], &textLength);
-            return text != NULL && ReleaseDate(text, textLength, date);
-        }
-        p = SmbiosNext(p + formatted, end);
-        if (p == NULL)
-            return false;
-    }
-    return false;
+    SmbiosText text = SmbiosRawString(&bios, kSmbiosReleaseDateField);
+    return text.bytes != NULL && ReleaseDate(text.bytes, text.length, date);
 }
 
 char VideoBiosDate(const unsigned char *window, int size, char *date) {

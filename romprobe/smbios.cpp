@@ -33,9 +33,17 @@ bool TableInFile(const unsigned char *bytes, int size, unsigned long long addres
     if (address >= static_cast<unsigned long long>(size))
         return false;
     unsigned long long left = static_cast<unsigned long long>(size) - address;
+    table->cut = length > left;
     table->size = static_cast<int>(length < left ? length : left);
-    table->data = table->size > 0 ? bytes + address : NULL;
-    return table->size > 0;
+    table->data = bytes + address;
+    // A table at all: a version this reader knows and a first structure that is whole.
+    bool known = (table->major == 2 || table->major == 3) && table->size >= 4 &&
+                 table->data[1] >= 4 && table->data[1] <= table->size;
+    if (!known) {
+        table->data = NULL;
+        table->size = 0;
+    }
+    return known;
 }
 
 } // namespace
@@ -44,6 +52,7 @@ bool SmbiosFromBytes(const unsigned char *bytes, int size, SmbiosTable *table) {
     table->data = NULL;
     table->size = 0;
     table->major = table->minor = 0;
+    table->cut = false;
     if (bytes == NULL || size < kRawHeaderSize)
         return false;
     if (size >= kEntry3Size && memcmp(bytes, "_SM3_", 5) == 0) {
@@ -106,9 +115,8 @@ long long SmbiosDword(const SmbiosStructure *structure, int offset) {
                : -1;
 }
 
-SmbiosText SmbiosString(const SmbiosStructure *structure, int offset) {
+SmbiosText SmbiosNumberedString(const SmbiosStructure *structure, long long number) {
     SmbiosText text = {NULL, 0};
-    long long number = SmbiosByte(structure, offset);
     const unsigned char *p = structure->strings, *end = structure->stringsEnd;
     for (long long n = 1; number > 0 && p < end && *p != 0; ++n) {
         const unsigned char *start = p;
@@ -119,12 +127,21 @@ SmbiosText SmbiosString(const SmbiosStructure *structure, int offset) {
         if (n == number) {
             text.bytes = start;
             text.length = static_cast<int>(p - start);
-            while (text.length > 0 && start[text.length - 1] == ' ')
-                --text.length;
             break;
         }
         ++p;
     }
+    return text;
+}
+
+SmbiosText SmbiosRawString(const SmbiosStructure *structure, int offset) {
+    return SmbiosNumberedString(structure, SmbiosByte(structure, offset));
+}
+
+SmbiosText SmbiosString(const SmbiosStructure *structure, int offset) {
+    SmbiosText text = SmbiosRawString(structure, offset);
+    while (text.length > 0 && text.bytes[text.length - 1] == ' ')
+        --text.length;
     return text;
 }
 

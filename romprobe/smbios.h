@@ -15,6 +15,7 @@ struct SmbiosTable {
     const unsigned char *data; // NULL when there is no table
     int size;
     int major, minor;
+    bool cut; // the table claimed more bytes than there were
 };
 
 // One structure: its formatted part (type and length bytes included) and its string set,
@@ -37,7 +38,8 @@ struct SmbiosText {
 // point gives the table's place in the file; anything else is the provider's buffer, an
 // 8-byte header (version in bytes 1 and 2, the table's length in bytes 4 to 7) and the table.
 // A table that claims more than the bytes hold is cut to what is there. False when no
-// table can be found.
+// table can be found, and when what is found is no SMBIOS table: a version other than 2.x or
+// 3.x, or a first structure shorter than 4 bytes or running past the table.
 bool SmbiosFromBytes(const unsigned char *bytes, int size, SmbiosTable *table);
 
 // The structure at *offset, and *offset moved to the next one. False at the end structure,
@@ -57,6 +59,10 @@ long long SmbiosDword(const SmbiosStructure *structure, int offset);
 // The string whose number stands in the byte at offset. Number 0, a number past the string
 // set, a string that never ends and a field the structure does not hold all give no text.
 SmbiosText SmbiosString(const SmbiosStructure *structure, int offset);
+// The same with its trailing blanks kept.
+SmbiosText SmbiosRawString(const SmbiosStructure *structure, int offset);
+// String number (counted from 1) of the structure's string set, trailing blanks kept.
+SmbiosText SmbiosNumberedString(const SmbiosStructure *structure, long long number);
 
 // The entry point of a dump file whose table follows at kSmbiosDumpTableAt: "_SM3_" for
 // version 3 and later (and for a table too long for the 2.x entry point), else "_SM_" with

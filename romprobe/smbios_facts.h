@@ -1,6 +1,7 @@
 // The facts Romprobe reports, decoded from the SMBIOS structures: BIOS (type 0), system (1),
-// baseboard (2), chassis (3), processors (4) and memory devices (17), and the dates of the
-// legacy ROM window. Plain code without <windows.h>.
+// baseboard (2), chassis (3), processors (4), OEM strings (11), memory arrays (16), memory
+// devices (17) and the TPM (43), and the dates of the legacy ROM window. Names of the
+// standard's values are the words dmidecode shows. Plain code without <windows.h>.
 #ifndef ROMPROBE_SMBIOS_FACTS_H
 #define ROMPROBE_SMBIOS_FACTS_H
 
@@ -34,6 +35,27 @@ struct ChassisFacts {
 struct ProcessorFacts {
     SmbiosText socket, manufacturer, version;
     long long maxSpeedMhz, currentSpeedMhz, cores, threads;
+    char id[17];            // the ID field as Windows' ProcessorId shows it; empty when absent
+    const char *family;     // NULL when absent or unknown
+    int populated;          // bit 6 of the status byte: 1 or 0
+    int status;             // bits 0 to 2 of the status byte
+    const char *statusName; // NULL when absent or out of the standard's range
+};
+
+// The processor status that means a processor is at work.
+enum { kCpuEnabled = 1 };
+
+struct MemoryArrayFacts {
+    const char *location, *use, *errorCorrection; // NULL when absent or unknown
+    long long maxCapacityKb, devices;
+};
+
+struct TpmFacts {
+    bool present;     // false: the table has no type 43 structure
+    char vendorId[5]; // up to the first NUL
+    int specMajor, specMinor;
+    char firmware[24]; // empty when the TPM version has no known form
+    SmbiosText description;
 };
 
 struct MemoryFacts {
@@ -57,9 +79,26 @@ void ReadSystemFacts(const SmbiosTable *table, SystemFacts *facts);
 void ReadBoardFacts(const SmbiosTable *table, BoardFacts *facts);
 void ReadChassisFacts(const SmbiosTable *table, ChassisFacts *facts);
 
-// One structure of type 4 or 17 as the walk finds it.
-void ReadProcessorFacts(const SmbiosStructure *structure, ProcessorFacts *facts);
+// One structure of type 4, 16 or 17 as the walk finds it; the table's version decides a few
+// processor family names.
+void ReadProcessorFacts(const SmbiosTable *table, const SmbiosStructure *structure,
+                        ProcessorFacts *facts);
+void ReadMemoryArrayFacts(const SmbiosStructure *structure, MemoryArrayFacts *facts);
 void ReadMemoryFacts(const SmbiosStructure *structure, MemoryFacts *facts);
+void ReadTpmFacts(const SmbiosTable *table, TpmFacts *facts);
+
+// The name of a processor family value (the 8-bit field, or the 16-bit one for 0xFE), NULL
+// when unknown. Two values are shared in the standard: 0xBE is told apart by the
+// manufacturer, 0x30 by it and the table's version 2.0.
+const char *ProcessorFamilyName(long long value, SmbiosText manufacturer, const SmbiosTable *table);
+
+// The UUID of a type 1 structure as Windows shows it (empty unless kUuidShown); all zero
+// bytes mean "not settable", all 0xFF "not present".
+enum UuidState { kUuidAbsent, kUuidZeros, kUuidOnes, kUuidShown };
+UuidState ReadUuid(const SmbiosTable *table, const SmbiosStructure *structure, char *text);
+
+// The name of the chassis type byte; NULL when absent or unknown.
+const char *ChassisTypeName(long long typeByte);
 
 // Days from the BIOS release date to today; only for a readable date (year not 0).
 int BiosAgeDays(const BiosFacts *facts, const CalendarDate &today);

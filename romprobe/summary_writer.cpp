@@ -138,35 +138,67 @@ void BoardAndChassis(Summary *s, const SmbiosTable *table) {
     Text(s, "Asset tag", "Inventarnummer", chassis.assetTag);
 }
 
+// A line that counts what the list above left out.
+void Others(Summary *s, const char *english, const char *german, int count) {
+    if (count == 0)
+        return;
+    s->gap = s->heading == NULL;
+    Number(s, english, german, count, "");
+}
+
 void Processors(Summary *s, const SmbiosTable *table) {
     Section(s, "Processors", "Prozessoren");
     SmbiosStructure structure;
+    int others = 0;
     for (int offset = 0; SmbiosFind(table, 4, &offset, &structure);) {
         ProcessorFacts cpu;
-        ReadProcessorFacts(&structure, &cpu);
+        ReadProcessorFacts(table, &structure, &cpu);
+        if (cpu.populated != 1 || cpu.status != kCpuEnabled) {
+            ++others; // an empty socket, or a processor the BIOS or the user turned off
+            continue;
+        }
         s->gap = s->heading == NULL;
         Text(s, "Socket", "Sockel", cpu.socket);
         Text(s, "Manufacturer", "Hersteller", cpu.manufacturer);
         Text(s, "Version", "Version", cpu.version);
+        Name(s, "Family", "Familie", cpu.family);
+        Name(s, "ID", "ID", cpu.id);
         Number(s, "Max. speed", "Max. Takt", cpu.maxSpeedMhz, " MHz");
         Number(s, "Current speed", "Aktueller Takt", cpu.currentSpeedMhz, " MHz");
         Number(s, "Cores", "Kerne", cpu.cores, "");
         Number(s, "Threads", "Threads", cpu.threads, "");
     }
+    Others(s, "Other sockets", "Weitere Sockel", others);
 }
 
 void Memory(Summary *s, const SmbiosTable *table) {
     Section(s, "Memory", "Speicher");
     SmbiosStructure structure;
+    for (int offset = 0; SmbiosFind(table, 16, &offset, &structure);) {
+        MemoryArrayFacts array;
+        ReadMemoryArrayFacts(&structure, &array);
+        s->gap = s->heading == NULL;
+        Name(s, "Array location", "Ort", array.location);
+        Name(s, "Use", "Verwendung", array.use);
+        Name(s, "Error correction", "Fehlerkorrektur", array.errorCorrection);
+        long long megabytes = array.maxCapacityKb < 0 ? -1 : array.maxCapacityKb / 1024;
+        bool gigabytes = megabytes > 0 && megabytes % 1024 == 0;
+        Number(s, "Max. capacity", "Max. Kapazität", gigabytes ? megabytes / 1024 : megabytes,
+               gigabytes ? " GB" : " MB");
+        Number(s, "Slots", "Steckplätze", array.devices, "");
+    }
+    int empty = 0;
     for (int offset = 0; SmbiosFind(table, 17, &offset, &structure);) {
         MemoryFacts memory;
         ReadMemoryFacts(&structure, &memory);
+        if (memory.sizeKb == 0) {
+            ++empty;
+            continue;
+        }
         s->gap = s->heading == NULL;
         Text(s, "Locator", "Steckplatz", memory.locator);
         Text(s, "Bank", "Bank", memory.bank);
-        if (memory.sizeKb == 0)
-            Name(s, "Size", "Größe", s->language ? "kein Modul" : "no module");
-        else if (memory.sizeKb % 1024 == 0)
+        if (memory.sizeKb % 1024 == 0)
             Number(s, "Size", "Größe", memory.sizeKb / 1024, " MB");
         else
             Number(s, "Size", "Größe", memory.sizeKb, " KB");
@@ -175,6 +207,34 @@ void Memory(Summary *s, const SmbiosTable *table) {
         Text(s, "Manufacturer", "Hersteller", memory.manufacturer);
         Text(s, "Serial number", "Seriennummer", memory.serial);
         Text(s, "Part number", "Teilenummer", memory.partNumber);
+    }
+    Others(s, "Empty slots", "Leere Steckplätze", empty);
+}
+
+void TpmAndOemStrings(Summary *s, const SmbiosTable *table) {
+    TpmFacts tpm;
+    ReadTpmFacts(table, &tpm);
+    Section(s, "TPM", "TPM");
+    if (tpm.present) {
+        Name(s, "Vendor ID", "Hersteller-ID", tpm.vendorId);
+        Revision(s, "Spec version", "Spezifikation", tpm.specMajor, tpm.specMinor);
+        Name(s, "Firmware version", "Firmware-Version", tpm.firmware);
+        Text(s, "Description", "Beschreibung", tpm.description);
+    }
+    Section(s, "OEM strings", "OEM-Texte");
+    SmbiosStructure structure;
+    unsigned long number = 0;
+    for (int offset = 0; SmbiosFind(table, 11, &offset, &structure);) {
+        for (long long n = 1; n <= SmbiosByte(&structure, 0x04); ++n) {
+            SmbiosText text = SmbiosNumberedString(&structure, n);
+            while (text.length > 0 && text.bytes[text.length - 1] == ' ')
+                --text.length;
+            // "String 1" and "Text 1": the number counts over all the structures.
+            char english[24] = "String ", german[24] = "Text ";
+            DecimalText(english + 7, ++number);
+            DecimalText(german + 5, number);
+            Text(s, english, german, text);
+        }
     }
 }
 
@@ -197,5 +257,6 @@ void WriteSummary(const SmbiosTable *table, const RomFacts *rom, const CalendarD
     BoardAndChassis(&summary, table);
     Processors(&summary, table);
     Memory(&summary, table);
+    TpmAndOemStrings(&summary, table);
     Rom(&summary, rom);
 }

@@ -185,6 +185,14 @@ MACHINE = (
 write("smbios_fuzz", "machine-provider-form", raw_smbios(MACHINE))
 write("smbios_fuzz", "machine-dump-2", smbios_dump(MACHINE, 11, 2, 8))
 write("smbios_fuzz", "machine-dump-3", smbios_dump(MACHINE, 11, 3, 2))
+# OEM strings, a memory array with the extended capacity, a TPM 2.0 and a disabled processor.
+write("smbios_fuzz", "oem-array-tpm", raw_smbios(
+    smbios_structure(11, b"\1\0\x03", [b"OEM 1", b"OEM 2"])
+    + smbios_structure(16, b"\2\0\x03\x03\x05" + struct.pack("<IHHQ", 0x80000000, 0xFFFE, 4, 2 << 40), [])
+    + smbios_structure(43, b"\3\0IFX\0\x02\0" + struct.pack("<IIBQI", 0x70055, 0, 1, 0x1C, 0), [b"TPM"])
+    + smbios_structure(4, b"\4\0\x01\x03\xFE\x02" + bytes(range(8)) + b"\0" * 8 + b"\x43"
+                       + b"\0" * 15 + struct.pack("<H", 0x101), [b"CPU1", b"Tolvo"])
+    + SMBIOS_END))
 
 
 def window(name, tail, rom, fill=0xFF):

@@ -1,7 +1,8 @@
 // Romprobe's reading of any SMBIOS table: the search for the BIOS release date in the
 // firmware table provider's form (an 8-byte header with the structures' length, then the
 // structures), and the command line's reading of either form (that one, or a dump file with
-// an entry point), its JSON and summary in both languages and the entry point of a saved dump.
+// an entry point), its JSON and summary in both languages, the values of every -s keyword and the
+// entry point of a saved dump.
 //
 // Input: the table itself, handed over in a buffer of exactly its size.
 #include <stdlib.h>
@@ -10,6 +11,7 @@
 #include "json_writer.h"
 #include "probe_text.h"
 #include "report/rom_text.h"
+#include "string_keywords.h"
 #include "summary_writer.h"
 
 namespace {
@@ -27,9 +29,10 @@ bool InTable(const unsigned char *table, size_t size, const char *date) {
 }
 
 // What a writer put out, checked as it comes: JSON is well-formed UTF-8 with no control byte
-// inside a string and its brackets balanced; the summary has no control bytes but CR LF.
+// inside a string and its brackets balanced; the summary has no control bytes but CR LF, and
+// the -s values (lines) have each CR right before its LF.
 struct Written {
-    bool json, inString, escaped;
+    bool json, inString, escaped, lines;
     int depth, pending; // open brackets; UTF-8 continuation bytes still expected
 };
 
@@ -39,6 +42,11 @@ void Check(void *context, const char *bytes, int count) {
         unsigned char c = static_cast<unsigned char>(bytes[i]);
         if (!w->json) {
             FUZZ_CHECK(c >= 0x20 || c == '\r' || c == '\n');
+            if (w->lines) {
+                FUZZ_CHECK(w->escaped ? c == '\n' : c != '\n'); // escaped: a CR came last
+                w->escaped = c == '\r';
+                w->depth = c != '\n'; // a line not yet ended
+            }
             continue;
         }
         if (w->pending > 0) {
@@ -63,15 +71,18 @@ void Check(void *context, const char *bytes, int count) {
 void CheckWriters(const SmbiosTable *table, const RomFacts *rom) {
     const CalendarDate today = {2026, 12, 7};
     static Output out;
-    for (int form = 0; form < 3; ++form) {
-        Written written = {form == 0, false, false, 0, 0};
+    for (int form = 0; form < 3 || KeywordName(form - 3) != NULL; ++form) {
+        Written written = {form == 0, false, false, form >= 3, 0, 0};
         OutputStart(&out, Check, &written);
         if (form == 0)
             WriteJson(table, rom, today, &out);
-        else
+        else if (form < 3)
             WriteSummary(table, rom, today, form - 1, &out);
+        else
+            WriteKeywordValues(table, form - 3, &out);
         OutputFlush(&out);
-        FUZZ_CHECK(!written.inString && written.depth == 0 && written.pending == 0);
+        FUZZ_CHECK(!written.inString && !written.escaped && written.depth == 0 &&
+                   written.pending == 0);
     }
 }
 

@@ -7,7 +7,7 @@
 # Every long step runs as long as it makes progress (tools/watch-progress.sh); the prefix
 # that wineboot makes is kept in OUT_DIR for the next run with the same Wine. A pass that
 # finished leaves OUT_DIR/i686/LANG/finished. The English pass also holds Romprobe.exe's
-# --json against the guest's dmidecode.
+# --json and -s against the guest's dmidecode.
 # usage: guest-run.sh BUILD_DIR PROGRAM_DIR OUT_DIR FIRMWARE_DATE
 set -u
 build=$1; program=$2; out=$3; firmware_date=$4
@@ -101,6 +101,24 @@ romprobe_against_dmidecode() {
     watch "Romprobe.exe --smbios" -- $wine "$program/Romprobe.exe" \
         --smbios "Z:$out/guest-smbios.bin" --json >"$out/romprobe-firmware.json" &&
         $agrees "$out/romprobe-firmware.json" "$out/dmidecode.txt" || failed=1
+    # One value a line, as scripts read it: from the firmware's tables all three, from Wine's
+    # the two that Wine copies (its UUID is the machine-id).
+    local key from ours theirs
+    for key in system-serial-number system-uuid bios-version; do
+        theirs=$(dmidecode -s $key | sed 's/^Not Specified$//')
+        [ $key = system-uuid ] && theirs=$(echo "$theirs" | tr a-f A-F)
+        for from in firmware wine; do
+            [ $from = wine ] && [ $key = system-uuid ] && continue
+            set -- -s $key; [ $from = firmware ] && set -- "$@" --smbios "Z:$out/guest-smbios.bin"
+            watch "Romprobe.exe $*" -- $wine "$program/Romprobe.exe" "$@" >"$out/romprobe-s.txt" &&
+                ours=$(tr -d '\r' <"$out/romprobe-s.txt") || ours="(failed)"
+            if [ "$ours" = "$theirs" ]; then
+                echo "Romprobe.exe -s $key, $from tables: '$ours' as dmidecode"
+            else
+                echo "FAIL Romprobe.exe -s $key, $from tables: '$ours', dmidecode '$theirs'"; failed=1
+            fi
+        done
+    done
     return $failed
 }
 

@@ -22,15 +22,31 @@ for line in open(sys.argv[2], encoding="latin-1"):
     elif line.startswith("\t\t"):
         record[1].append(line.strip())
 
+names = ("type", "family", "status", "location", "use", "error_correction")  # "Unknown" is a name
+
 def theirs(key, value):  # dmidecode's text in the JSON's terms
-    if value in (None, "Not Specified") or (value == "Unknown" and key != "type"):
+    if isinstance(value, bool):
+        return value
+    if value in (None, "Not Specified", "<OUT OF SPEC>") or (value == "Unknown" and key not in names):
         return None
     if value == "No Module Installed":
         return 0
-    if m := re.fullmatch(r"(\d+) (kB|MB|GB|MHz|MT/s)", value) if key != "type" else None:
-        size = int(m[1]) * {"kB": 1 / 1024, "GB": 1024}.get(m[2], 1)
+    if key == "id":  # the second doubleword, then the first, as WMIC's ProcessorId
+        return "".join(reversed(value.split()[4:])) + "".join(reversed(value.split()[:4]))
+    if m := re.fullmatch(r"(\d+) (kB|MB|GB|TB|MHz|MT/s)", value) if key not in names else None:
+        size = int(m[1]) * {"kB": 1 / 1024, "GB": 1024, "TB": 1024 * 1024}.get(m[2], 1)
         return size * 1024 if key.endswith("_kb") else size
-    return int(value) if key in ("cores", "threads") else value.upper() if key == "uuid" else value
+    if key in ("cores", "threads", "devices"):
+        return int(value)
+    return value.upper() if key == "uuid" else value
+
+# The processor status as dmidecode shows it: "Populated, Enabled" or "Unpopulated".
+for fields, _ in shown.get(4, []):
+    status = fields.pop("Status", None)
+    if status is not None:
+        fields["Populated"] = status.startswith("Populated")
+        if status.startswith("Populated, "):
+            fields["Status"] = status[len("Populated, "):]
 
 def ours(value):  # dmidecode shows bytes outside printable ASCII as '.'
     return "".join(c if " " <= c <= "~" else "." for c in value) if isinstance(value, str) else value
@@ -47,14 +63,22 @@ labels = {  # JSON object: structure type and (key, dmidecode's label) pairs
     "processors": (4, [("socket", "Socket Designation"), ("manufacturer", "Manufacturer"),
                        ("version", "Version"), ("max_speed_mhz", "Max Speed"),
                        ("current_speed_mhz", "Current Speed"), ("cores", "Core Count"),
-                       ("threads", "Thread Count")]),
+                       ("threads", "Thread Count"), ("id", "ID"), ("family", "Family"),
+                       ("populated", "Populated"), ("status", "Status")]),
+    "memory_arrays": (16, [("location", "Location"), ("use", "Use"),
+                           ("error_correction", "Error Correction Type"),
+                           ("max_capacity_mb", "Maximum Capacity"), ("devices", "Number Of Devices")]),
+    "tpm": (43, [("vendor_id", "Vendor ID"), ("spec_version", "Specification Version"),
+                 ("firmware_version", "Firmware Revision"), ("description", "Description")]),
     "memory_devices": (17, [("locator", "Locator"), ("bank", "Bank Locator"), ("size_mb", "Size"),
                             ("type", "Type"), ("speed_mts", "Speed")] + common[:1] +
                        [("serial", "Serial Number"), ("part_number", "Part Number")]),
 }
 failures, compared = [], 0
 for name, (kind, pairs) in labels.items():
-    entries = facts[name] if isinstance(facts[name], list) else [facts[name]]
+    entries = facts[name] if isinstance(facts[name], list) else [] if facts[name] is None else [facts[name]]
+    if name == "tpm":
+        shown[kind] = shown.get(kind, [])[:1]  # the first TPM structure
     if len(entries) != len(shown.get(kind, [])) and not wine:
         failures.append(f"{name}: {len(entries)} in Romprobe, {len(shown.get(kind, []))} in dmidecode")
     for i, (entry, (fields, _)) in enumerate(zip(entries, shown.get(kind, []))):
@@ -62,9 +86,17 @@ for name, (kind, pairs) in labels.items():
             mine, other = ours(entry[key]), theirs(key, fields.get(label))
             if wine and (mine is None or other is None or key == "uuid"):
                 continue
+            if key == "status" and entry["populated"] is False:
+                continue  # dmidecode shows no status for an empty socket
             compared += 1
             if mine != other:
                 failures.append(f"{name}[{i}].{key}: Romprobe {entry[key]!r}, dmidecode {fields.get(label)!r}")
+# The OEM strings of all type 11 structures, in order.
+strings = [value for fields, _ in shown.get(11, []) for label, value in fields.items()
+           if re.fullmatch(r"String \d+", label)]
+if (not wine or facts["oem_strings"]) and [ours(s) for s in facts["oem_strings"]] != strings:
+    failures.append(f"oem_strings: Romprobe {facts['oem_strings']!r}, dmidecode {strings!r}")
+compared += len(strings)
 if not wine:
     text = open(sys.argv[2], encoding="latin-1").read()
     version = re.search(r"^SMBIOS (\d+\.\d+)(\.\d+)? present", text, re.M)

@@ -42,8 +42,9 @@ inline std::string EndStructure() {
     return Structure(127, Field(0xFEFF, 2), {});
 }
 
-// A machine with everything Romprobe reports, in SMBIOS 3.2.
-inline std::string SampleStructures() {
+// A machine with everything Romprobe reports, in SMBIOS 3.2, with a TPM of the given major
+// version (1: 1.2, else 2.0).
+inline std::string SampleStructures(int tpmMajor = 2) {
     std::string bios = Field(0, 2) + "\x01\x02" + Field(0xE000, 2) + "\x03\xFF" +
                        Field(0x0B080, 8) + "\x03\x0C" + "\x05\x11\x01\x04" + Field(0x0010, 2);
     std::string system = Field(1, 2) + "\x01\x02\x03\x04" + Field(0x7766554433221100ull, 8) +
@@ -57,9 +58,11 @@ inline std::string SampleStructures() {
                        Field(0xFFFFFFFFFFFFull, 6) + std::string(3, '\0') + "\xFF\xFF\xFF" +
                        Field(0xFC, 2) + Field(0xC6, 2) + Field(300, 2) + Field(300, 2) +
                        Field(600, 2);
+    // An empty socket.
     std::string cpu1 = Field(5, 2) + "\x01\x03\xC6\x02" + Field(0, 8) + "\x03\x8B" + Field(100, 2) +
-                       Field(0, 2) + Field(0, 2) + "\x41\x01" + Field(0xFFFFFFFFFFFFull, 6) +
-                       std::string(3, '\0') + "\x08\x08\x10" + Field(0x04, 2);
+                       Field(0, 2) + Field(0, 2) + std::string("\x00\x01", 2) +
+                       Field(0xFFFFFFFFFFFFull, 6) + std::string(3, '\0') + "\x08\x08\x10" +
+                       Field(0x04, 2);
     // Manufacturer, serial and part number as strings 3, 4 and 5 when named, no asset tag.
     auto memory = [](int handle, unsigned size, int type, unsigned speed, bool named) {
         std::string m = Field(handle, 2) + Field(0x1000, 2) + Field(0xFFFE, 2) + Field(72, 2) +
@@ -79,10 +82,24 @@ inline std::string SampleStructures() {
            Structure(3, chassis, {"Tolvo", "C1", "CH-1234", "Asset 5"}) +
            Structure(4, cpu0, {"CPU0", "GenuineTolvo", "Tolvo Core X 3.60GHz"}) +
            Structure(4, cpu1, {"CPU1", "GenuineTolvo", "Tolvo Core S"}) +
+           Structure(11, Field(6, 2) + "\x02", {"Tolvo:FB7", "build 42"}) +
+           // Capacity in the extended field (2 TB), 4 slots, system memory with single-bit ECC.
+           Structure(16,
+                     Field(7, 2) + "\x03\x03\x05" + Field(0x80000000, 4) + Field(0xFFFE, 2) +
+                         Field(4, 2) + Field(2ull << 40, 8),
+                     {}) +
            Structure(17, memory(0x10, 0x7FFF, 0x1A, 3200, true),
                      {"DIMM A", "BANK 0", "Tolvo RAM", "0000A1B2", "TR4-32G  "}) +
            Structure(17, memory(0x11, 0, 0x02, 0, false), {"DIMM B", "BANK 1"}) +
-           Structure(17, dimmC, {"DIMM C", "BANK 2"}) + EndStructure();
+           Structure(17, dimmC, {"DIMM C", "BANK 2"}) +
+           Structure(43,
+                     Field(8, 2) + (tpmMajor == 1 ? std::string("ATML") : std::string("IFX\0", 4)) +
+                         (tpmMajor == 1 ? "\x01\x02" + Field(0x0D0C0201, 4) + Field(0, 4)
+                                        : std::string("\x02\x00", 2) + Field(0x00070055, 4) +
+                                              Field(0x0012ABCD, 4)) +
+                         "\x01" + Field(0x1C, 8) + Field(0, 4),
+                     {tpmMajor == 1 ? "TPM 1.2 Device" : "TPM 2.0 Device"}) +
+           EndStructure();
 }
 
 #endif

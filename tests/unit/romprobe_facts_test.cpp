@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "json_writer.h"
 #include "smbios_builder.h"
+#include "string_keywords.h"
 #include "summary_writer.h"
 
 namespace {
@@ -102,7 +103,20 @@ TEST(RomprobeFacts, HostileTablesShowWhatCameBefore) {
     std::string dump =
         "_SM3_" + std::string(7, '\0') + Field(0x10000, 4) + Field(0x1000, 8) + sample;
     EXPECT_TRUE(Has(Facts(dump), "\"smbios_version\": null"));
-    EXPECT_TRUE(Has(Facts(dump.replace(0x10, 2, Field(24, 2))), "\"smbios_version\": \"0.0\""));
+    dump.replace(0x10, 2, Field(24, 2));
+    EXPECT_TRUE(Has(Facts(dump), "\"smbios_version\": null")); // version 0.0: no SMBIOS table
+    EXPECT_TRUE(Has(Facts(dump.replace(7, 1, "\x03")), "\"smbios_version\": \"3.0\""));
+    // Neither form: text, a first structure shorter than 4 bytes or running past the table, an
+    // unknown version.
+    std::string shortFirst = RsmbTable(board, 3, 2), longFirst = shortFirst;
+    shortFirst[9] = 3;
+    longFirst[9] = '\x7F';
+    for (const std::string &table : {std::string("SMBIOS version 3.2, tables follow\n"), shortFirst,
+                                     longFirst, RsmbTable(board, 4, 0)}) {
+        SmbiosTable read;
+        EXPECT_FALSE(SmbiosFromBytes(reinterpret_cast<const unsigned char *>(table.data()),
+                                     static_cast<int>(table.size()), &read));
+    }
 }
 
 TEST(RomprobeFacts, SummaryLeavesOutWhatIsAbsent) {
@@ -126,22 +140,113 @@ TEST(RomprobeFacts, SummaryLeavesOutWhatIsAbsent) {
                       "  Produkt:           Firmbox 7\r\n"
                       "  UUID:              33221100-5544-7766-8899-AABBCCDDEEFF\r\n");
     const std::string english = Facts(RsmbTable(SampleStructures(), 3, 2), 0);
-    EXPECT_TRUE(Has(english, "  Threads:           600\r\n\r\n  Socket:            CPU1\r\n"
-                             "  Manufacturer:      GenuineTolvo\r\n"
-                             "  Version:           Tolvo Core S\r\n  Cores:"));
-    EXPECT_TRUE(Has(english, "  Size:              no module\r\n  Type:              Unknown\r\n"
-                             "\r\n  Locator:           DIMM C\r\n  Bank:              BANK 2\r\n"
-                             "  Size:              512 KB\r\n"));
+    // Only the processor at work and the slots with a module, then what was left out; the
+    // arrays before the slots, then TPM and OEM strings.
+    EXPECT_TRUE(Has(english, "  Threads:           600\r\n\r\n  Other sockets:     1\r\n\r\n"
+                             "Memory\r\n  Array location:    System Board Or Motherboard\r\n"));
+    EXPECT_TRUE(Has(english, "  Max. capacity:     2048 GB\r\n  Slots:             4\r\n\r\n"
+                             "  Locator:           DIMM A\r\n"));
+    EXPECT_TRUE(Has(english, "  Speed:             3200 MT/s\r\n  Manufacturer:      Tolvo RAM\r\n"
+                             "  Serial number:     0000A1B2\r\n  Part number:       TR4-32G\r\n\r\n"
+                             "  Locator:           DIMM C\r\n"));
+    EXPECT_TRUE(Has(english, "  Speed:             8400 MT/s\r\n\r\n  Empty slots:       1\r\n\r\n"
+                             "TPM\r\n  Vendor ID:         IFX\r\n  Spec version:      2.0\r\n"
+                             "  Firmware version:  7.85\r\n  Description:       TPM 2.0 Device\r\n"
+                             "\r\nOEM strings\r\n  String 1:          Tolvo:FB7\r\n"
+                             "  String 2:          build 42\r\n"));
+    EXPECT_TRUE(Has(Facts(RsmbTable(SampleStructures(), 3, 2), 1),
+                    "  Weitere Sockel:    1\r\n\r\nSpeicher\r\n"));
     EXPECT_FALSE(Has(english, "ROM\r\n"));
 }
 
-// What a command line gives: kind and print form as digits, the --smbios and --save-smbios files.
+// What -s KEYWORD prints for a table.
+std::string Values(const std::string &bytes, const std::string &keyword) {
+    SmbiosTable table;
+    SmbiosFromBytes(reinterpret_cast<const unsigned char *>(bytes.data()),
+                    static_cast<int>(bytes.size()), &table);
+    std::string text;
+    Output out;
+    OutputStart(&out, Append, &text);
+    for (int i = 0; KeywordName(i) != NULL; ++i)
+        if (keyword == KeywordName(i))
+            WriteKeywordValues(&table, i, &out);
+    OutputFlush(&out);
+    return text;
+}
+
+// A processor: family byte, manufacturer, ID field, status byte and the 16-bit family.
+std::string Cpu(int family, const char *maker, unsigned long long id, int status, int family2) {
+    return Structure(4,
+                     Field(4, 2) + "\x01\x03" + static_cast<char>(family) + "\x02" + Field(id, 8) +
+                         std::string(8, '\0') + static_cast<char>(status),
+                     {"S", maker}, 0x2A)
+        .replace(0x28, 2, Field(family2, 2));
+}
+
+TEST(RomprobeFacts, OneValueALineAsDmidecodeShowsIt) {
+    const std::string sample = RsmbTable(SampleStructures(), 3, 2);
+    EXPECT_EQ(Values(sample, "system-uuid"), "33221100-5544-7766-8899-AABBCCDDEEFF\r\n");
+    EXPECT_EQ(Values(sample, "bios-version"), "1.9.1  \r\n"); // as the table holds it
+    EXPECT_EQ(Values(sample, "system-manufacturer"), "Tolvo Ger\xE4tebau\r\n");
+    EXPECT_EQ(Values(sample, "processor-id"), "BFEBFBFF000906EA\r\n0000000000000000\r\n");
+    EXPECT_EQ(Values(sample, "processor-frequency"), "3600 MHz\r\nUnknown\r\n");
+    EXPECT_EQ(Values(sample, "bios-revision") + Values(sample, "chassis-type"),
+              "5.17\r\nNotebook\r\n");
+    // A string the table lacks is an empty line, a field the structure lacks no line at all.
+    const std::string table = RsmbTable(
+        Structure(0, Field(0, 2) + Field(1, 16) + "\x01\xFF", {"Tol\x01vo"}) +
+            Structure(1, Field(1, 2) + Field(0x09000001, 20), {"M"}) +
+            Structure(3, Field(3, 2) + Field(0x7E00, 2), {}) +
+            Cpu(0xFE, "Tolvo", 0xBFEBFBFF000806ECull, 0x43, 0x101) + Cpu(0xBE, "AMD", 0, 0, 0) +
+            Cpu(0xBE, "intel", 0, 0, 0) + Cpu(0xBE, "", 0, 0, 0),
+        2, 7);
+    EXPECT_EQ(Values(table, "bios-vendor") + Values(table, "bios-version"), "Tol.vo\r\n\r\n");
+    EXPECT_EQ(Values(table, "system-serial-number") + Values(table, "system-sku-number"), "\r\n");
+    EXPECT_EQ(Values(table, "bios-revision") + Values(table, "chassis-type"), "<OUT OF SPEC>\r\n");
+    EXPECT_EQ(Values(table, "system-uuid"), "Not Settable\r\n");
+    EXPECT_EQ(Values(table, "processor-id").substr(0, 18), "BFEBFBFF000806EC\r\n");
+    EXPECT_EQ(Values(table, "processor-family"), "ARMv8\r\nK7\r\nCore 2\r\nCore 2 or K7\r\n");
+    // The same facts in the JSON: ID, family, status; empty lists and no TPM.
+    const std::string json = Facts(table);
+    EXPECT_TRUE(Has(json, "\"id\": \"BFEBFBFF000806EC\",\n      \"family\": \"ARMv8\",\n"
+                          "      \"populated\": true,\n      \"status\": \"Disabled By BIOS\""));
+    EXPECT_TRUE(Has(json, "\"populated\": false,\n      \"status\": \"Unknown\""));
+    EXPECT_TRUE(Has(json, "\"memory_arrays\": [],") && Has(json, "\"tpm\": null,\n"
+                                                                 "  \"oem_strings\": [],"));
+}
+
+TEST(RomprobeFacts, ArraysTpmAndOemStrings) {
+    // A TPM 1.2 with a vendor of four letters; an array whose capacity fits the 32-bit field.
+    std::string sample = SampleStructures(1);
+    const std::string extended = Field(0x80000000, 4) + Field(0xFFFE, 2) + Field(4, 2);
+    sample.replace(sample.find(extended), 4, Field(8 << 20, 4));
+    const std::string json = Facts(RsmbTable(sample, 3, 2));
+    EXPECT_TRUE(Has(json, "\"error_correction\": \"Single-bit ECC\",\n"
+                          "      \"max_capacity_mb\": 8192,\n      \"devices\": 4\n"));
+    EXPECT_TRUE(Has(json,
+                    "\"tpm\": {\n    \"vendor_id\": \"ATML\",\n    \"spec_version\": \"1.2\",\n"
+                    "    \"firmware_version\": \"12.13\",\n"
+                    "    \"description\": \"TPM 1.2 Device\"\n  },\n"
+                    "  \"oem_strings\": [\n    \"Tolvo:FB7\",\n    \"build 42\"\n  ],"));
+}
+
+// What a command line gives: kind and print form as digits, the --smbios and --save-smbios files,
+// the keyword's index; or the message for what was not understood.
 std::string Parsed(std::vector<const char *> args) {
     args.insert(args.begin(), "Romprobe");
     Command c;
     ParseCommandLine(static_cast<int>(args.size()), const_cast<char **>(args.data()), &c);
+    std::string message;
+    Output out;
+    OutputStart(&out, Append, &message);
+    if (c.kind == kCommandWrong)
+        WriteWrongMessage(&c, 0, &out);
+    OutputFlush(&out);
+    if (c.kind == kCommandWrong)
+        return "4: " + message;
     return std::to_string(c.kind) + std::to_string(c.print) + " " +
-           (c.smbiosFile ? c.smbiosFile : "-") + " " + (c.saveFile ? c.saveFile : "-");
+           (c.smbiosFile ? c.smbiosFile : "-") + " " + (c.saveFile ? c.saveFile : "-") +
+           (c.keyword >= 0 ? " " + std::to_string(c.keyword) : "");
 }
 
 TEST(RomprobeCommandLine, FormsAndMistakes) {
@@ -159,6 +264,16 @@ TEST(RomprobeCommandLine, FormsAndMistakes) {
                                             {"json"},
                                             {"--json", "xybiosxy"}})
         EXPECT_EQ(Parsed(wrong).substr(0, 1), "4") << wrong[0];
+    EXPECT_EQ(Parsed({"-S", "Processor-ID", "--smbios", "a"}), "23 a - 26");
+    EXPECT_EQ(Parsed({"--string", "bios-vendor", "--save-smbios", "b"}), "23 - b 0");
+    EXPECT_EQ(Parsed({"-t", "17", "--version"}).substr(0, 1), "5");
+    EXPECT_EQ(Parsed({"-t", "17", "/json"}), "4: unknown option: -t");
+    EXPECT_EQ(Parsed({"--smbios=a"}), "4: unknown option: --smbios=a");
+    EXPECT_EQ(Parsed({"--json", "-s"}), "4: missing value after -s");
+    EXPECT_EQ(Parsed({"-s", "uuid"}), "4: unknown keyword: uuid");
+    EXPECT_EQ(Parsed({"-s", "bios-vendor", "-s", "x"}), "4: given twice: -s");
+    EXPECT_EQ(Parsed({"-s", "bios-vendor", "--json"}),
+              "4: -s and --json exclude each other: --json");
 }
 
 } // namespace
