@@ -18,6 +18,7 @@
 #include <string>
 
 #include "../wine/driver.h"
+#include "../wine/read_only_folder.h"
 
 namespace {
 
@@ -313,6 +314,7 @@ int main(int argc, char **argv) {
            GetUserDefaultLangID());
     FirmlookSmoke(out, print);
     MachineRomSmoke(out, firmwareDate, imagePath);
+    CheckReadOnlyFolder(Check);
     MemQuerySmoke();
     printf("%s: %d failed\n", g_failures ? "FAILED" : "passed", g_failures);
     return g_failures ? 1 : 0;

@@ -87,6 +87,14 @@ std::string NewWorkFolder() {
     return FreshFolder();
 }
 
+std::string HelperWorkFolder() {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + "Firmlook";
+    CreateDirectoryA(folder.c_str(), NULL);
+    return folder;
+}
+
 std::string ProgramFolder() {
     return FolderOf(ProgramPath());
 }
@@ -306,6 +314,10 @@ bool Firmlook::Start(const std::string &workingFolder) {
 
 bool Firmlook::StartInPlace(const std::string &workingFolder) {
     return Launch(ProgramPath(), workingFolder);
+}
+
+bool Firmlook::StartAt(const std::string &program, const std::string &workingFolder) {
+    return Launch(program, workingFolder);
 }
 
 bool Firmlook::StartCopy(const std::string &workingFolder, const std::string &programFolder) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "driver.h"
+#include "read_only_folder.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ TEST_F(RealRomprobe, RomDatesOfTheImage) {
                   AgeText(2008, 5, 12, false) + "\r\n\r\n System-BIOS-Version: "),
               std::string::npos)
         << app.Report();
-    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_FALSE(PathExists(HelperWorkFolder() + "\\XYBIOSXY.$$$"));
 }
 
 TEST_F(RealRomprobe, DumpEqualsAnIndependentHexDump) {
@@ -130,7 +131,7 @@ TEST_F(RealRomprobe, DumpEqualsAnIndependentHexDump) {
             << c.segment << c.offset << c.step << "\n"
             << app.Report().substr(0, 400);
     }
-    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+    EXPECT_FALSE(PathExists(HelperWorkFolder() + "\\XYBIOSZZ.$$$"));
 }
 
 TEST_F(RealRomprobe, ImageOfAnotherSizeIsNoRom) {
@@ -194,6 +195,15 @@ TEST_F(RealRomprobe, PlantedFilesInTheCurrentFolderDoNotRun) {
     app.Click(kOldMethod); // through the command interpreter
     EXPECT_NE(app.Report().find(date), std::string::npos) << app.Report();
     EXPECT_FALSE(PathExists(File("planted.txt")));
+}
+
+void ExpectPassed(bool passed, const std::string &what, const std::string &detail) {
+    EXPECT_TRUE(passed) << what << "\n" << detail;
+}
+
+// Run by read-only-check.sh, which makes the read-only folder.
+TEST(ReadOnlyFolder, RomDatesDumpAndNoPlantedResult) {
+    EXPECT_TRUE(CheckReadOnlyFolder(ExpectPassed)) << "FIRMLOOK_READ_ONLY is not set";
 }
 
 } // namespace
