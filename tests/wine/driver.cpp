@@ -90,9 +90,8 @@ std::string NewWorkFolder() {
 std::string HelperWorkFolder() {
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "Firmlook";
-    CreateDirectoryA(folder.c_str(), NULL);
-    return folder;
+    CreateDirectoryA(strcat(temp, "Firmlook"), NULL);
+    return temp;
 }
 
 std::string ProgramFolder() {
@@ -314,10 +313,6 @@ bool Firmlook::Start(const std::string &workingFolder) {
 
 bool Firmlook::StartInPlace(const std::string &workingFolder) {
     return Launch(ProgramPath(), workingFolder);
-}
-
-bool Firmlook::StartAt(const std::string &program, const std::string &workingFolder) {
-    return Launch(program, workingFolder);
 }
 
 bool Firmlook::StartCopy(const std::string &workingFolder, const std::string &programFolder) {

@@ -75,7 +75,7 @@ class Firmlook {
     // that the libraries it loads by name come from that folder (or are missing there).
     bool StartCopy(const std::string &workingFolder, const std::string &programFolder = "");
     // Starts that program file in the working folder.
-    bool StartAt(const std::string &program, const std::string &workingFolder);
+    bool StartAt(const std::string &exe, const std::string &folder) { return Launch(exe, folder); }
     // Why the last start failed ("" after a good start).
     const std::string &StartError() const { return startError_; }
     HWND dialog() const { return dialog_; }
