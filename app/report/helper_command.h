@@ -26,7 +26,7 @@ bool InterpreterCommand(const char *comspec, const char *commandLine, char *buff
 
 // The per-user folder the helper works in: "Firmlook" in the temporary folder (as
 // GetTempPathA gives it, with or without its closing backslash). False, with an empty
-// folder, when the result does not fit.
+// folder, for an empty temporary path or a result that does not fit.
 bool HelperFolderIn(const char *tempPath, char *folder, int size);
 
 // The file name inside the folder; the name alone for an empty folder (the current one).
