@@ -3,6 +3,7 @@
 #include <string.h>
 
 const char kHelperFileName[] = "Romprobe.exe";
+const char kHelperFolderName[] = "Firmlook";
 
 namespace {
 
@@ -10,6 +11,32 @@ bool Fail(char *buffer, int size) {
     if (size > 0)
         buffer[0] = '\0';
     return false;
+}
+
+// Joins up to three pieces into the buffer; false, with an empty buffer, when they do not fit.
+bool Join(const char *first, const char *second, const char *third, char *buffer, int size) {
+    size_t lengths[3] = {strlen(first), strlen(second), strlen(third)};
+    if (size <= 0 || lengths[0] + lengths[1] + lengths[2] >= static_cast<size_t>(size))
+        return Fail(buffer, size);
+    memcpy(buffer, first, lengths[0]);
+    memcpy(buffer + lengths[0], second, lengths[1]);
+    memcpy(buffer + lengths[0] + lengths[1], third, lengths[2] + 1);
+    return true;
+}
+
+bool EqualIgnoringCase(const char *a, const char *b) {
+    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+        char x = *a >= 'A' && *a <= 'Z' ? static_cast<char>(*a - 'A' + 'a') : *a;
+        char y = *b >= 'A' && *b <= 'Z' ? static_cast<char>(*b - 'A' + 'a') : *b;
+        if (x != y)
+            return false;
+    }
+    return *a == *b;
+}
+
+const char *Separator(const char *folder) {
+    size_t length = strlen(folder);
+    return length == 0 || folder[length - 1] == '\\' || folder[length - 1] == '/' ? "" : "\\";
 }
 
 } // namespace
@@ -38,4 +65,24 @@ bool QuotedHelperCommand(const char *path, const char *commandLine, char *buffer
     buffer[pathLength + 1] = '"';
     memcpy(buffer + pathLength + 2, arguments, argumentsLength + 1);
     return true;
+}
+
+bool InterpreterCommand(const char *comspec, const char *commandLine, char *buffer, int size) {
+    const char *name = comspec == NULL ? "" : comspec;
+    for (const char *at = name; *at != '\0'; ++at)
+        if (*at == '\\' || *at == '/' || *at == ':')
+            name = at + 1;
+    return *name == '\0' || EqualIgnoringCase(name, "cmd.exe")
+               ? Join("\"", commandLine, "\"", buffer, size)
+               : Join("", commandLine, "", buffer, size);
+}
+
+bool HelperFolderIn(const char *tempPath, char *folder, int size) {
+    if (*tempPath == '\0')
+        return Fail(folder, size);
+    return Join(tempPath, Separator(tempPath), kHelperFolderName, folder, size);
+}
+
+bool PathInFolder(const char *folder, const char *name, char *path, int size) {
+    return Join(folder, Separator(folder), name, path, size);
 }

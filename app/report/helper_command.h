@@ -1,5 +1,5 @@
-// Where Firmlook finds its own DOS subprogram, and the command line that starts that file by
-// its full path. Pure code without <windows.h>.
+// Where Firmlook finds its own DOS subprogram, the command line that starts that file by its
+// full path, and the folder it works in. Pure code without <windows.h>.
 #ifndef FIRMLOOK_HELPER_COMMAND_H
 #define FIRMLOOK_HELPER_COMMAND_H
 
@@ -15,5 +15,21 @@ bool HelperBeside(const char *programPath, char *path, int size);
 // pair around a path with blanks, and drops it harmlessly around one without. False, with an
 // empty buffer, when the result does not fit.
 bool QuotedHelperCommand(const char *path, const char *commandLine, char *buffer, int size);
+
+// The command line for the C library's system(), which hands it to the interpreter that
+// COMSPEC names (cmd.exe when it is unset). cmd.exe strips the first and the last quote of its
+// line whenever one of ( ) & ^ @ < > | stands between them, which breaks a quoted path such as
+// "C:\Program Files (x86)\Firmlook\Romprobe.exe"; one more pair of quotes around the whole
+// line is what it strips then. command.com (Windows 9x, short paths) takes the line as it is.
+// False, with an empty buffer, when the result does not fit.
+bool InterpreterCommand(const char *comspec, const char *commandLine, char *buffer, int size);
+
+// The per-user folder the helper works in: "Firmlook" in the temporary folder (as
+// GetTempPathA gives it, with or without its closing backslash). False, with an empty
+// folder, for an empty temporary path or a result that does not fit.
+bool HelperFolderIn(const char *tempPath, char *folder, int size);
+
+// The file name inside the folder; the name alone for an empty folder (the current one).
+bool PathInFolder(const char *folder, const char *name, char *path, int size);
 
 #endif

@@ -10,8 +10,9 @@
 // Rebuilds the report from the option check boxes and puts it into the report window.
 void BuildReport(HWND dialog);
 
-// Starts the DOS subprogram and returns when it has ended (or after the fallback sleep).
-void RunDosProgram(const char *commandLine, int oldMethod);
+// Starts the DOS subprogram in the folder (empty: the current one) and returns when it has
+// ended (or after the fallback sleep).
+void RunDosProgram(const char *commandLine, int oldMethod, const char *folder);
 // Appends the system and video BIOS dates read from ROM by the DOS subprogram.
 void ProbeRom(int oldMethod, const CalendarDate &today, ReportText *report);
 // Restarts the report text with the ROM hex dump chosen by the number boxes.

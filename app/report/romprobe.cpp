@@ -25,9 +25,29 @@ bool FindOwnHelper(char *path, int size) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// The process's current folder, moved for a helper started by WinExec or system, which
+// take no folder of their own, and put back afterwards.
+struct FolderSwitch {
+    char saved[MAX_PATH];
+    bool moved;
+};
+
+void EnterFolder(const char *folder, FolderSwitch *cd) {
+    cd->moved = false;
+    if (folder == NULL)
+        return;
+    DWORD length = GetCurrentDirectoryA(sizeof cd->saved, cd->saved);
+    cd->moved = length > 0 && length < sizeof cd->saved && SetCurrentDirectoryA(folder);
+}
+
+void LeaveFolder(const FolderSwitch *cd) {
+    if (cd->moved)
+        SetCurrentDirectoryA(cd->saved);
+}
+
 } // namespace
 
-void RunDosProgram(const char *commandLine, int oldMethod) {
+void RunDosProgram(const char *commandLine, int oldMethod, const char *folder) {
     // Our own helper is started by its full path. A search by name would take a ROMPROBE.COM,
     // .BAT or .CMD, or a copy in the current folder or on the PATH, before it; only when it
     // is missing does the name ROMPROBE go to that search.
@@ -40,8 +60,15 @@ void RunDosProgram(const char *commandLine, int oldMethod) {
         application = helper;
         shellLine = quoted;
     }
+    const char *directory = *folder != '\0' ? folder : NULL;
     if (oldMethod) {
-        system(shellLine);
+        char line[sizeof quoted + 2];
+        if (InterpreterCommand(getenv("COMSPEC"), shellLine, line, sizeof line)) {
+            FolderSwitch cd;
+            EnterFolder(directory, &cd);
+            system(line);
+            LeaveFolder(&cd);
+        }
         return;
     }
     OSVERSIONINFOA version;
@@ -55,7 +82,7 @@ void RunDosProgram(const char *commandLine, int oldMethod) {
         memset(&startup, 0, sizeof startup);
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process;
-        if (CreateProcessA(application, line, NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL,
+        if (CreateProcessA(application, line, NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, directory,
                            &startup, &process)) {
             WaitForSingleObject(process.hProcess, INFINITE);
             CloseHandle(process.hProcess);
@@ -64,7 +91,10 @@ void RunDosProgram(const char *commandLine, int oldMethod) {
         }
     }
     // Old Windows, or the process could not be created: start it and give it time to finish.
+    FolderSwitch cd;
+    EnterFolder(directory, &cd);
     WinExec(shellLine, SW_HIDE);
+    LeaveFolder(&cd);
     if (g_fallbackStarts == 0) {
         g_fallbackStarts = 1;
         Sleep(900);
@@ -73,9 +103,45 @@ void RunDosProgram(const char *commandLine, int oldMethod) {
     }
 }
 
+namespace {
+
+// Makes sure the per-user folder the helper works in exists; empty when it cannot be made,
+// and the helper then works in the current folder. A folder of its own is one the user can
+// write, wherever Firmlook was started from (Program Files, a read-only share).
+void PrepareHelperFolder(char *folder, int size) {
+    char temp[MAX_PATH];
+    DWORD length = GetTempPathA(sizeof temp, temp);
+    if (length == 0 || length >= sizeof temp || !HelperFolderIn(temp, folder, size))
+        return;
+    CreateDirectoryA(folder, NULL);
+    DWORD attributes = GetFileAttributesA(folder);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        folder[0] = '\0';
+}
+
+// Runs the helper for a result file and opens that file; NULL when there is no result of this
+// run. A file of that name left over from a crash or put there by someone else is deleted
+// first; one that cannot be deleted is no result, so it is never shown as this PC's.
+FILE *RunForResult(const char *commandLine, int oldMethod, const char *name, char *path, int size) {
+    // Without our own helper the name ROMPROBE goes to Windows' program search, which looks
+    // in the current folder: then the helper works there, as it always did.
+    char folder[MAX_PATH] = "", helper[MAX_PATH];
+    if (FindOwnHelper(helper, sizeof helper))
+        PrepareHelperFolder(folder, sizeof folder);
+    if (!PathInFolder(folder, name, path, size))
+        return NULL;
+    remove(path);
+    if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+        return NULL;
+    RunDosProgram(commandLine, oldMethod, folder);
+    return fopen(path, "rb");
+}
+
+} // namespace
+
 void ProbeRom(int oldMethod, const CalendarDate &today, ReportText *report) {
-    RunDosProgram(kProbeCommand, oldMethod);
-    FILE *file = fopen(kProbeFile, "rb");
+    char path[MAX_PATH + 16];
+    FILE *file = RunForResult(kProbeCommand, oldMethod, kProbeFile, path, sizeof path);
     if (file == NULL)
         return;
     RomRecord record;
@@ -84,7 +150,7 @@ void ProbeRom(int oldMethod, const CalendarDate &today, ReportText *report) {
     while ((byte = fgetc(file)) != EOF)
         RomRecordStore(&record, byte);
     fclose(file);
-    remove(kProbeFile);
+    remove(path);
     AppendRomDateLines(&record, today, g_languageFlag, report);
 }
 
@@ -95,10 +161,10 @@ void DumpRom(HWND dialog, int oldMethod, ReportText *report) {
     UINT step = GetDlgItemInt(dialog, IDC_STEP, NULL, FALSE);
     char command[1024];
     FormatDumpCommand(command, sizeof command, segment, offset, step);
-    RunDosProgram(command, oldMethod);
+    char path[MAX_PATH + 16];
+    FILE *file = RunForResult(command, oldMethod, kDumpFile, path, sizeof path);
 
     AppendDumpHeading(report, g_languageFlag);
-    FILE *file = fopen(kDumpFile, "rb");
     if (file == NULL) {
         AppendDumpError(report, g_languageFlag);
         return;
@@ -108,5 +174,5 @@ void DumpRom(HWND dialog, int oldMethod, ReportText *report) {
     while ((byte = fgetc(file)) != EOF && DumpTakeByte(&copier, byte, report)) {
     }
     fclose(file);
-    remove(kDumpFile);
+    remove(path);
 }

@@ -76,6 +76,18 @@ check "Romprobe.exe imports only kernel32 and msvcrt ($probeimports)" test "$pro
 check "Romprobe.exe finds GetSystemFirmwareTable at run time, not by import" \
   bash -c "! grep -q 'GetSystemFirmwareTable' <(sed -n '/Import Tables/,/Export Tables\|The Function Table/p' '$work/probe-private')"
 
+# Romprobe's manifest: asInvoker, so that Windows never redirects its writes to the
+# VirtualStore (Wine has none, so only this check holds it), and Firmlook's supportedOS list.
+$windres -J coff -i "$probe" -O rc -o "$work/probe-resources.rc" 2>"$work/probe-windres.log"
+probemanifest=$(sed -n '/RT_MANIFEST/,/^END/p' "$work/probe-resources.rc")
+version=$(grep -o 'name=""Tolvo.Firmlook"" version=""[0-9.]*""' <<<"$manifest" | grep -o '[0-9.]*""$')
+for needle in "name=\"\"Tolvo.Romprobe\"\" version=\"\"$version" 'level=""asInvoker""'; do
+  check "Romprobe.exe's manifest holds $needle" grep -qF "$needle" <<<"$probemanifest"
+done
+supported() { grep -o 'supportedOS Id=""{[^}]*}""' <<<"$1" | sort; }
+check "Romprobe.exe's manifest lists the supportedOS entries of Firmlook.exe's ($(supported "$probemanifest" | wc -l))" \
+  test -n "$(supported "$manifest")" -a "$(supported "$probemanifest")" = "$(supported "$manifest")"
+
 # Release form: sizes within their limits, no symbols, no link time stamp (the release zip
 # must come out the same from every build of one commit).
 for limit in Firmlook.exe:49152 memquery.dll:14336 Romprobe.exe:49152; do

@@ -3,6 +3,7 @@
 // reports are written to OUT_DIR so that the two builds' bytes can be compared.
 // usage: firmlook_smoke.exe OUT_DIR [--print] [--firmware-date MM/DD/YY] [--rom-image PATH]
 //        firmlook_smoke.exe --hold-desktop
+//        firmlook_smoke.exe --read-only-folder  (run by tests/support/read-only-folder.sh)
 // With --print the report is also printed to the default printer through both dialogs.
 // --firmware-date is the BIOS date that the machine's SMBIOS tables hold, and --rom-image a
 // copy of its ROM window C0000h to FFFFFh: Romprobe.exe must find the first in the firmware
@@ -22,7 +23,7 @@
 namespace {
 
 const int kClose = 1, kLanguageButton = 10, kPrintButton = 13, kRefreshButton = 14, kRamInfo = 17,
-          kRomDates = 18, kHexDump = 20, kSegment = 22, kOffset = 24, kStep = 26;
+          kRomDates = 18, kHexDump = 20, kOldMethod = 21, kSegment = 22, kOffset = 24, kStep = 26;
 const unsigned kWindowBase = 0xC0000, kWindowSize = 0x40000;
 
 int g_failures = 0;
@@ -224,6 +225,41 @@ void FirmlookSmoke(const std::string &out, bool print) {
           std::to_string(exitCode));
 }
 
+// Firmlook started in the read-only folder FIRMLOOK_READ_ONLY, beside its helper, with the ROM
+// image ROMPROBE_IMAGE (both set by tests/support/read-only-folder.sh): both launch methods
+// give the image's ROM date and dump. A result file with another date, planted where the
+// helper works and in the current folder (through FIRMLOOK_READ_ONLY_SOURCE), never shows,
+// also once the image is gone and the helper fails.
+int ReadOnlyFolderSmoke() {
+    const std::string folder = getenv("FIRMLOOK_READ_ONLY"), rom = getenv("ROMPROBE_IMAGE");
+    const std::string source = getenv("FIRMLOOK_READ_ONLY_SOURCE");
+    const std::string image = ReadBytes(rom), date = image.substr(0x3FFF5, 8) + "    -->  ";
+    std::string dump;
+    for (char c : HexDumpText(image.substr(0, 0x1000), 0xC000, 0, 16))
+        dump += c == '\n' ? "\n " : std::string(1, c);
+    Firmlook app;
+    Check(app.StartAt(folder + "\\Firmlook.exe", folder), "Firmlook starts in " + folder);
+    // Runs 0 and 2 by the old method, 1 and 3 by CreateProcessA; 2 and 3 without the image.
+    for (int run = 0; run < 4; ++run) {
+        if (run == 2)
+            DeleteFileA(rom.c_str());
+        for (const std::string &at : {HelperWorkFolder(), source})
+            WriteBytes(at + "\\XYBIOSXY.$$$", "01/02/98\r\n");
+        app.Click(kOldMethod);
+        app.Click(kRomDates);
+        const std::string report = app.Report();
+        app.Click(kRomDates);
+        app.Click(kHexDump);
+        Check((report.find(date) != std::string::npos) == (run < 2) &&
+                  report.find("01/02/98") == std::string::npos &&
+                  (run >= 2 || app.Report().find(dump) != std::string::npos),
+              "run " + std::to_string(run) + ": the image's ROM date and dump, none planted",
+              report + app.Report());
+        app.Click(kHexDump);
+    }
+    return g_failures ? 1 : 0;
+}
+
 typedef int(__cdecl *IntExport)(void);
 
 int MiB(DWORDLONG bytes) {
@@ -289,6 +325,8 @@ int HoldDesktop() {
 int main(int argc, char **argv) {
     if (argc == 2 && strcmp(argv[1], "--hold-desktop") == 0)
         return HoldDesktop();
+    if (argc == 2 && strcmp(argv[1], "--read-only-folder") == 0)
+        return ReadOnlyFolderSmoke();
     bool print = false;
     std::string firmwareDate, imagePath;
     for (int i = 2; i < argc; ++i) {

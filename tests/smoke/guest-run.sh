@@ -7,7 +7,8 @@
 # Every long step runs as long as it makes progress (tools/watch-progress.sh); the prefix
 # that wineboot makes is kept in OUT_DIR for the next run with the same Wine. A pass that
 # finished leaves OUT_DIR/i686/LANG/finished. The English pass also holds Romprobe.exe's
-# --json and -s against the guest's dmidecode.
+# --json and -s against the guest's dmidecode; a last run starts Firmlook from a read-only
+# folder.
 # usage: guest-run.sh BUILD_DIR PROGRAM_DIR OUT_DIR FIRMWARE_DATE
 set -u
 build=$1; program=$2; out=$3; firmware_date=$4
@@ -168,6 +169,12 @@ for pass in en:en_US.UTF-8 de:de_DE.UTF-8; do
     echo "smoke run $locale took $(seconds "$start")"
     [ "$lang" = en ] && { romprobe_against_dmidecode || rc=1; }
 done
+# Firmlook in a read-only folder: the bind mount is made here in the guest, on the host's
+# file system that the guest sees over 9p.
+start=$(date +%s)
+watch "the read-only folder run" -- bash "$here/../support/read-only-folder.sh" "$program" \
+    "$out/read-only" env LC_ALL=en_US.UTF-8 $wine firmlook_smoke.exe --read-only-folder || rc=1
+echo "read-only folder run took $(seconds "$start")"
 # The PDF printer may still be converting the job; its spool and the PDF folder move while it
 # does.
 watch --no-cpu --watch /var/spool/cups --watch "$out/pdf" "the PDF printer" -- \

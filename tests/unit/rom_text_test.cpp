@@ -151,4 +151,14 @@ TEST(HelperCommand, FullPathInOneQuotePairOrNothing) {
     EXPECT_FALSE(HelperBeside("C:\\Firm look\\Firmlook.exe", path, 25) || path[0]);
 }
 
+// cmd.exe strips the first and the last quote of a line with ( ) or & between them.
+TEST(HelperCommand, OneMoreQuotePairForCmdOnly) {
+    const std::string line = "\"C:\\Program Files (x86)\\R&D\\Romprobe.exe\" xybiosxy";
+    char buffer[53];
+    ASSERT_TRUE(InterpreterCommand("C:\\WINDOWS\\system32\\CMD.EXE", line.c_str(), buffer, 53));
+    EXPECT_EQ(buffer, "\"" + line + "\"");
+    ASSERT_TRUE(InterpreterCommand("C:\\COMMAND.COM", line.c_str(), buffer, 53));
+    EXPECT_EQ(buffer, line);
+}
+
 } // namespace

@@ -87,6 +87,13 @@ std::string NewWorkFolder() {
     return FreshFolder();
 }
 
+std::string HelperWorkFolder() {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    CreateDirectoryA(strcat(temp, "Firmlook"), NULL);
+    return temp;
+}
+
 std::string ProgramFolder() {
     return FolderOf(ProgramPath());
 }

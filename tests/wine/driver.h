@@ -34,6 +34,9 @@ void SeedTypicalFirmware();
 // Files of the DOS subprogram's stand-in.
 std::string NewWorkFolder();
 void InstallRomprobe(const std::string &folder); // copies ROMPROBE.exe into the folder
+// The per-user folder, made when missing, in which Firmlook runs its helper and finds the
+// result files.
+std::string HelperWorkFolder();
 // The folder of the Firmlook.exe under test (FIRMLOOK_EXE names another than the one beside
 // the test program), and a copy of the real Romprobe.exe from there.
 std::string ProgramFolder();
@@ -71,6 +74,8 @@ class Firmlook {
     // The same with a copy of Firmlook.exe in the working folder (or in programFolder), so
     // that the libraries it loads by name come from that folder (or are missing there).
     bool StartCopy(const std::string &workingFolder, const std::string &programFolder = "");
+    // Starts that program file in the working folder.
+    bool StartAt(const std::string &exe, const std::string &folder) { return Launch(exe, folder); }
     // Why the last start failed ("" after a good start).
     const std::string &StartError() const { return startError_; }
     HWND dialog() const { return dialog_; }

@@ -97,7 +97,8 @@ class RomProbe : public ::testing::Test {
         return log.substr(start == std::string::npos ? 0 : start + 1,
                           log.size() - 1 - (start == std::string::npos ? 0 : start + 1));
     }
-    std::string File(const char *name) const { return folder_ + "\\" + name; }
+    // A result file where Firmlook's helper works.
+    std::string File(const char *name) const { return HelperWorkFolder() + "\\" + name; }
     // Milliseconds that one click takes, the rebuild included.
     static DWORD TimedClick(const Firmlook &app, int id) {
         DWORD start = GetTickCount();
@@ -168,8 +169,8 @@ TEST_F(RomProbe, HostileResultFiles) {
     EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
     RemoveDirectoryA(File("XYBIOSXY.$$$").c_str());
 
-    // A file that another process holds open without sharing: it cannot be opened, so no
-    // lines, and it is left alone.
+    // A file that another process holds open without sharing: it cannot be deleted before
+    // the run, so no lines, and it is left alone.
     WriteBytes(File("XYBIOSXY.$$$"), kProbeRecord);
     HANDLE locked =
         CreateFileA(File("XYBIOSXY.$$$").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
@@ -179,17 +180,17 @@ TEST_F(RomProbe, HostileResultFiles) {
     EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
     CloseHandle(locked);
 
-    // Held open for reading only: it is read and its lines shown, but it cannot be deleted
-    // and stays until the holder lets go.
+    // Held open for reading only: it cannot be deleted before the run, so it is no result
+    // and stays until the holder lets go; then it is deleted unread.
     locked = CreateFileA(File("XYBIOSXY.$$$").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
                          OPEN_EXISTING, 0, NULL);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     app.Click(kRefresh);
-    EXPECT_EQ(app.Report(), withRomLines);
+    EXPECT_EQ(app.Report(), withoutNotes);
     EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
     CloseHandle(locked);
     app.Click(kRefresh);
-    EXPECT_EQ(app.Report(), withRomLines);
+    EXPECT_EQ(app.Report(), withoutNotes);
     EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
 
     // A huge file is read to its end; only its first bytes count.
@@ -277,17 +278,19 @@ TEST_F(RomProbe, DumpHostileResultFiles) {
     app.Click(kRefresh);
     EXPECT_EQ(app.Report(), error);
     CloseHandle(locked);
-    EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$"))); // left alone when it could not be opened
+    EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$"))); // left alone when it could not be deleted
 
-    // Held open for reading only: copied, but it stays until the holder lets go.
+    // Held open for reading only: not deletable before the run, so no result, and it stays
+    // until the holder lets go.
     locked = CreateFileA(File("XYBIOSZZ.$$$").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
                          OPEN_EXISTING, 0, NULL);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     app.Click(kRefresh);
-    EXPECT_EQ(app.Report(), std::string(kDumpHeadEnglish) + "AB\r\n \r\n");
+    EXPECT_EQ(app.Report(), error);
     EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$")));
     CloseHandle(locked);
     app.Click(kRefresh);
+    EXPECT_EQ(app.Report(), error);
     EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
 }
 
