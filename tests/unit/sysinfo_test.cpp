@@ -255,16 +255,10 @@ TEST(SystemText, UptimesShareTheDayFlag) {
     EXPECT_STREQ(report.text, "\r\n\r\n Windows Uptime:  0 Hours 50 Minutes  0 Seconds "
                               "\r\n Program Uptime:  0 Hours  1 Minute  40 Seconds ");
     ReportReset(&report);
-    // Started 2 minutes before the 32-bit count wrapped, 50 s ago: modulo 2^32 ms; the 64-bit
-    // count goes on.
-    const unsigned long long wrap = 0x100000000ull;
-    AppendUptimes(&report, 50000u, (wrap - 120000) / 1000, 1);
+    // Started 2 minutes before the 32-bit count wrapped, 50 s ago: modulo 2^32 ms.
+    AppendUptimes(&report, 50000u, (0x100000000ull - 120000) / 1000, 1);
     EXPECT_STREQ(report.text, "\r\n\r\n Windows Uptime:  0 Stunden  0 Minuten 50 Sekunden "
                               "\r\n Program Uptime:  0 Stunden  2 Minuten 50 Sekunden ");
-    ReportReset(&report);
-    AppendUptimes(&report, wrap + 50000, (wrap - 120000) / 1000, 0);
-    EXPECT_STREQ(report.text, "\r\n\r\n Windows Uptime: 49 Days 17 Hours  3 Minutes 37 Seconds "
-                              "\r\n Program Uptime: 0 Day   0 Hours  2 Minutes 50 Seconds ");
 }
 
 TEST(SystemText, VersionAndNameLines) {
