@@ -26,27 +26,36 @@ const char *const kStringListNames[2] = {"SystemBiosVersion", "VideoBiosVersion"
 const char *const kStringListHeadings[2] = {"\r\n\r\n System-BIOS-Version: \r\n",
                                             "\r\n\r\n Video-BIOS-Version: \r\n"};
 
-const char kNotesGerman[] =
-    "\r\n\r\n"
-    " Wenn das BIOS erst nach der Windowsinstallation aktualisiert \r\n"
-    " worden ist, dann können noch die alten Werte drinnen stehen! \r\n"
-    "\r\n"
-    " Wenn die Checkbox \"BIOS direkt vom ROM auslesen versuchen\" \r\n"
-    " aktiviert ist, dann wird versucht, die Werte direkt vom ROM \r\n"
-    " auszulesen. (Funktioniert nur bei 32Bit-Windows-Versionen!) \r\n"
-    " (Benötigt das 16Bit MS-DOS-Programm \"Romprobe.exe\" zur Funktion.) \r\n"
-    " (Funktioniert nicht mit 64Bit-Windows!) ";
-
-const char kNotesEnglish[] =
+// Indexed by language (0 English, 1 German). Lines 1 to 7 of the notes are the same for
+// either helper; lines 8 to 10 tell what the helper found by name can do: the 16-bit one of
+// old needs a 32-bit Windows, our own Romprobe.exe works on either.
+const char *const kNotesHead[2] = {
     "\r\n\r\n"
     " If the BIOS was updated after the Installation of Windows \r\n"
     " then it's possible that the old Values are in the Registry! \r\n"
     "\r\n"
     " If the Checkbox \"Try to read BIOS directly from the ROM\" \r\n"
-    " is activated, then the values are tryed to be accessed directly \r\n"
+    " is activated, then the values are tryed to be accessed directly \r\n",
+    "\r\n\r\n"
+    " Wenn das BIOS erst nach der Windowsinstallation aktualisiert \r\n"
+    " worden ist, dann können noch die alten Werte drinnen stehen! \r\n"
+    "\r\n"
+    " Wenn die Checkbox \"BIOS direkt vom ROM auslesen versuchen\" \r\n"
+    " aktiviert ist, dann wird versucht, die Werte direkt vom ROM \r\n"};
+const char *const kNotesDosHelper[2] = {
     " from the ROM. (Works only with 32Bit Versions of Windows!) \r\n"
     " (The 16Bit MS-DOS-Program \"Romprobe.exe\" is needed for Function.) \r\n"
-    " (Doesn't work with 64Bit-Windows!) ";
+    " (Doesn't work with 64Bit-Windows!) ",
+    " auszulesen. (Funktioniert nur bei 32Bit-Windows-Versionen!) \r\n"
+    " (Benötigt das 16Bit MS-DOS-Programm \"Romprobe.exe\" zur Funktion.) \r\n"
+    " (Funktioniert nicht mit 64Bit-Windows!) "};
+const char *const kNotesOwnHelper[2] = {
+    " from the ROM. (Works with 32Bit and 64Bit Versions of Windows!) \r\n"
+    " (Romprobe.exe reads the ROM of PCs with a legacy BIOS; elsewhere \r\n"
+    " it shows the BIOS date of the SMBIOS tables.) ",
+    " auszulesen. (Funktioniert mit 32Bit- und 64Bit-Windows-Versionen!) \r\n"
+    " (Romprobe.exe liest das ROM von PCs mit Legacy-BIOS; sonst zeigt \r\n"
+    " es das BIOS-Datum der SMBIOS-Tabellen.) "};
 
 } // namespace
 
@@ -90,8 +99,10 @@ void AppendSingleValue(ReportText *report, SingleValue which, const RegistryValu
                              report);
 }
 
-void AppendNotesText(ReportText *report, int language) {
-    ReportAppend(report, language ? kNotesGerman : kNotesEnglish);
+void AppendNotesText(ReportText *report, int language, bool ownHelper) {
+    const int l = language ? 1 : 0;
+    ReportAppend(report, kNotesHead[l]);
+    ReportAppend(report, ownHelper ? kNotesOwnHelper[l] : kNotesDosHelper[l]);
 }
 
 void AppendStringList(ReportText *report, StringList which, const RegistryValue *value) {

@@ -37,7 +37,9 @@ void AppendRegistryKeyError(ReportText *report, int language);
 // Label, text or "not available", spacer and, for an 8-character date, the decoration.
 void AppendSingleValue(ReportText *report, SingleValue which, const RegistryValue *value,
                        const CalendarDate &today, int language);
-void AppendNotesText(ReportText *report, int language);
+// ownHelper: our Romprobe.exe lies beside the program (rather than an old 16-bit helper
+// that only the search by name may find).
+void AppendNotesText(ReportText *report, int language, bool ownHelper);
 // Heading and one line per string of a multi-string value, up to the first empty string.
 void AppendStringList(ReportText *report, StringList which, const RegistryValue *value);
 

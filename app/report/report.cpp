@@ -13,17 +13,6 @@ namespace {
 
 const char kFirmwareKey[] = "HARDWARE\\DESCRIPTION\\SYSTEM";
 
-typedef BOOL(WINAPI *IsWow64ProcessFunction)(HANDLE, PBOOL);
-
-BOOL RunsUnderWow64() {
-    BOOL flag = FALSE;
-    IsWow64ProcessFunction isWow64Process = reinterpret_cast<IsWow64ProcessFunction>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
-    if (isWow64Process != NULL)
-        isWow64Process(GetCurrentProcess(), &flag);
-    return flag;
-}
-
 // One registry value: a size query, then a read only below the size limit. The buffer is
 // zeroed first, so whatever was read is NUL-terminated even when the value itself is not.
 void ReadRegistryValue(HKEY key, const char *name, RegistryValue *value) {
@@ -51,7 +40,9 @@ void BuildFirmwareReport(int romDates, int noNotes, int oldMethod, ReportText *r
     GetLocalTime(&now);
     CalendarDate today = {now.wYear, now.wMonth, now.wDay};
     ReportReset(report);
-    if (RunsUnderWow64())
+    // Only the 16-bit helper of old fails on a 64-bit Windows; our own works on either.
+    const bool ownHelper = OwnHelperBeside();
+    if (!ownHelper && RunsUnderWow64())
         AppendWow64Warning(report, g_languageFlag);
     AppendRegistryHeading(report, g_languageFlag);
 
@@ -72,7 +63,7 @@ void BuildFirmwareReport(int romDates, int noNotes, int oldMethod, ReportText *r
     if (romDates)
         ProbeRom(oldMethod, today, report);
     else if (!noNotes)
-        AppendNotesText(report, g_languageFlag);
+        AppendNotesText(report, g_languageFlag, ownHelper);
 
     if (keyOpen) {
         const StringList lists[2] = {kSystemBiosVersion, kVideoBiosVersion};

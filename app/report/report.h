@@ -10,6 +10,8 @@
 // Rebuilds the report from the option check boxes and puts it into the report window.
 void BuildReport(HWND dialog);
 
+// Whether our own Romprobe.exe lies beside Firmlook.exe.
+bool OwnHelperBeside();
 // Starts the DOS subprogram in the folder (empty: the current one) and returns when it has
 // ended (or after the fallback sleep).
 void RunDosProgram(const char *commandLine, int oldMethod, const char *folder);

@@ -83,12 +83,21 @@ void AppendDumpHeading(ReportText *report, int language) {
     ReportAppend(report, "\r\n\r\n ");
 }
 
-void AppendDumpError(ReportText *report, int language) {
-    ReportAppend(report,
-                 language ? "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n "
-                            "(16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht verfügbar?) "
-                          : "Unable to read out the [ROM-] Memory-Content! \r\n (16Bit "
-                            "MS-DOS-Program \"Romprobe.exe\" possibly not available?) ");
+void AppendDumpError(ReportText *report, int language, bool ownHelper) {
+    ReportAppend(report, language
+                             ? "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n"
+                             : "Unable to read out the [ROM-] Memory-Content! \r\n");
+    // With our own helper beside the program, no result means the firmware withheld its ROM.
+    if (ownHelper)
+        ReportAppend(report, language ? " (Die Firmware dieses PCs zeigt Windows ihren ROM-Bereich "
+                                        "nicht, wie bei PCs, die über UEFI starten.) "
+                                      : " (This PC's firmware does not show its ROM area to "
+                                        "Windows, as on PCs started through UEFI.) ");
+    else
+        ReportAppend(report, language ? " (16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht "
+                                        "verfügbar?) "
+                                      : " (16Bit MS-DOS-Program \"Romprobe.exe\" possibly not "
+                                        "available?) ");
 }
 
 bool DumpTakeByte(DumpCopier *copier, int byte, ReportText *report) {

@@ -30,7 +30,8 @@ void FormatDumpCommand(char *buffer, int size, unsigned segment, unsigned offset
 
 // Restarts the report text with the dump heading, its rule and the first indent.
 void AppendDumpHeading(ReportText *report, int language);
-void AppendDumpError(ReportText *report, int language);
+// ownHelper: our Romprobe.exe lies beside the program (see AppendNotesText).
+void AppendDumpError(ReportText *report, int language, bool ownHelper);
 
 enum { kDumpByteLimit = 32000 }; // the byte that reaches this count is not used
 

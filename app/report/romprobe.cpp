@@ -47,6 +47,11 @@ void LeaveFolder(const FolderSwitch *cd) {
 
 } // namespace
 
+bool OwnHelperBeside() {
+    char path[MAX_PATH];
+    return FindOwnHelper(path, sizeof path);
+}
+
 void RunDosProgram(const char *commandLine, int oldMethod, const char *folder) {
     // Our own helper is started by its full path. A search by name would take a ROMPROBE.COM,
     // .BAT or .CMD, or a copy in the current folder or on the PATH, before it; only when it
@@ -166,7 +171,7 @@ void DumpRom(HWND dialog, int oldMethod, ReportText *report) {
 
     AppendDumpHeading(report, g_languageFlag);
     if (file == NULL) {
-        AppendDumpError(report, g_languageFlag);
+        AppendDumpError(report, g_languageFlag, OwnHelperBeside());
         return;
     }
     DumpCopier copier = {0};

@@ -6,6 +6,8 @@
 #include "../output/print.h"
 #include "../report/report.h"
 #include "../resources/resource.h"
+#include "../sysinfo/sysinfo.h"
+#include "../sysinfo/system_text.h"
 #include "layout.h"
 #include "record_sizes.h"
 #include "shell.h"
@@ -212,7 +214,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     g_instance = instance;
     InitCommonControls();
-    g_programStartSecond = GetTickCount() / 1000;
+    g_programStartSecond = TickSeconds(ReadTickCount());
     g_greenBrush = CreateSolidBrush(RGB(180, 250, 120));
     g_blueBrush = CreateSolidBrush(RGB(70, 70, 200));
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), NULL, MainDialogProc, 0);

@@ -90,6 +90,13 @@ void AppendFirmwareDates(ReportText *report, int language) {
 
 } // namespace
 
+unsigned long long ReadTickCount() {
+    typedef ULONGLONG(WINAPI * GetTickCount64Function)(void);
+    GetTickCount64Function getTickCount64 = reinterpret_cast<GetTickCount64Function>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("kernel32"), "GetTickCount64")));
+    return getTickCount64 != NULL ? getTickCount64() : GetTickCount();
+}
+
 int GetCpuMhz() {
     int rate = 0;
     if (BasicMajorVersion() >= 5)
@@ -133,5 +140,5 @@ void BuildSystemSection(ReportText *report, int languageFlag) {
         AppendNameLine(report, i, value);
     }
 
-    AppendUptimes(report, GetTickCount(), g_programStartSecond, language);
+    AppendUptimes(report, ReadTickCount(), g_programStartSecond, language);
 }

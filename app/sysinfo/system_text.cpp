@@ -119,12 +119,12 @@ void AppendNameLine(ReportText *report, int which, const char *value) {
     ReportAppend(report, value);
 }
 
-void AppendDuration(ReportText *report, int seconds, int language, int *daysShown) {
+void AppendDuration(ReportText *report, unsigned seconds, int language, int *daysShown) {
     const int l = language ? 1 : 0;
-    int secondsPart = seconds % 60;
-    int minutesPart = (seconds / 60) % 60;
-    int hoursPart = (seconds / 60 / 60) % 24;
-    int days = seconds / 60 / 60 / 24;
+    int secondsPart = static_cast<int>(seconds % 60);
+    int minutesPart = static_cast<int>(seconds / 60 % 60);
+    int hoursPart = static_cast<int>(seconds / 60 / 60 % 24);
+    int days = static_cast<int>(seconds / 60 / 60 / 24); // at most 49,710
     if (days != 0 || *daysShown) {
         *daysShown = 1;
         char line[64];
@@ -136,11 +136,25 @@ void AppendDuration(ReportText *report, int seconds, int language, int *daysShow
     AppendPart(report, secondsPart, kSeconds[l]);
 }
 
-void AppendUptimes(ReportText *report, unsigned tickCount, unsigned startSecond, int language) {
+unsigned TickSeconds(unsigned long long milliseconds) {
+    // In 32-bit steps, so that the 32-bit program needs no 64-bit division routine:
+    // 2^32 ms = 4294967 s + 296 ms.
+    unsigned high = static_cast<unsigned>(milliseconds >> 32);
+    unsigned low = static_cast<unsigned>(milliseconds);
+    return high * 4294967u + low / 1000 + (high * 296u + low % 1000) / 1000;
+}
+
+void AppendUptimes(ReportText *report, unsigned long long tickCount, unsigned startSecond,
+                   int language) {
     int daysShown = 0;
-    unsigned windowsSeconds = tickCount / 1000;
+    unsigned windowsSeconds = TickSeconds(tickCount);
+    // Only the 32-bit count can fall below the start: it wraps after 2^32 ms (49.7 days), and
+    // the program uptime is then taken modulo 2^32 ms. The 64-bit count never wraps.
+    unsigned programSeconds = tickCount >= startSecond * 1000ull
+                                  ? windowsSeconds - startSecond
+                                  : (static_cast<unsigned>(tickCount) - startSecond * 1000u) / 1000;
     ReportAppend(report, "\r\n\r\n Windows Uptime: ");
-    AppendDuration(report, static_cast<int>(windowsSeconds), language, &daysShown);
+    AppendDuration(report, windowsSeconds, language, &daysShown);
     ReportAppend(report, "\r\n Program Uptime: ");
-    AppendDuration(report, static_cast<int>(windowsSeconds - startSecond), language, &daysShown);
+    AppendDuration(report, programSeconds, language, &daysShown);
 }

@@ -28,9 +28,12 @@ void AppendVersionLines(ReportText *report, int major, int minor, int build, con
 void AppendNameLine(ReportText *report, int which, const char *value);
 // "[D Day(s) ]HH Hour(s) MM Minute(s) SS Second(s) "; *daysShown makes later durations of the
 // same report show their day count too.
-void AppendDuration(ReportText *report, int seconds, int language, int *daysShown);
+void AppendDuration(ReportText *report, unsigned seconds, int language, int *daysShown);
+// Whole seconds of a tick count in milliseconds; exact up to 2^32 seconds (136 years).
+unsigned TickSeconds(unsigned long long milliseconds);
 // The Windows and program uptime lines, from the tick count in milliseconds and the second
 // at which the program started.
-void AppendUptimes(ReportText *report, unsigned tickCount, unsigned startSecond, int language);
+void AppendUptimes(ReportText *report, unsigned long long tickCount, unsigned startSecond,
+                   int language);
 
 #endif

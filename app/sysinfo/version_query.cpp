@@ -1,4 +1,5 @@
 // Gathers the version facts from the platform; the naming itself is ComposeWindowsVersionName.
+// The WOW64 question is asked here for the firmware report's warning as well.
 #include <windows.h>
 #include <string.h>
 
@@ -16,6 +17,15 @@ template <typename Function> Function Lookup(const char *module, const char *nam
 }
 
 } // namespace
+
+int RunsUnderWow64() {
+    IsWow64ProcessFunction isWow64Process =
+        Lookup<IsWow64ProcessFunction>("kernel32", "IsWow64Process");
+    BOOL wow64 = FALSE;
+    if (isWow64Process != NULL)
+        isWow64Process(GetCurrentProcess(), &wow64);
+    return wow64 ? 1 : 0;
+}
 
 int GetWindowsVersionName(char *nameText, int *majorVersion, int *minorVersion, int *build) {
     VersionFacts facts;
@@ -56,14 +66,8 @@ int GetWindowsVersionName(char *nameText, int *majorVersion, int *minorVersion, 
             facts.productCode = code;
         }
     }
-    if (NeedsWow64Query(&facts)) {
-        IsWow64ProcessFunction isWow64Process =
-            Lookup<IsWow64ProcessFunction>("kernel32", "IsWow64Process");
-        BOOL wow64 = FALSE;
-        if (isWow64Process != NULL)
-            isWow64Process(GetCurrentProcess(), &wow64);
-        facts.wow64 = wow64 ? 1 : 0;
-    }
+    if (NeedsWow64Query(&facts))
+        facts.wow64 = RunsUnderWow64();
     ComposeWindowsVersionName(&facts, nameText);
     *majorVersion = facts.major;
     *minorVersion = facts.minor;

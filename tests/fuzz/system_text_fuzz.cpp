@@ -3,9 +3,9 @@
 //
 // Input: language, the version facts (query count, major, minor, build, platform id, product
 // type, product code, WOW64 flag), seven memory values, export count, processors, MHz, tick
-// count, start second, a duration in seconds, the days-shown flag, which firmware date, report
-// fill (16 bits), then
-// texts, each a length byte and its bytes: service pack, a firmware date value, three names.
+// count, start second, a duration in seconds (each 32 bits, unsigned), the days-shown flag, which
+// firmware date, report fill (16 bits), then texts, each a length byte and its bytes: service pack,
+// a firmware date value, three names.
 #include <stdlib.h>
 
 #include "fuzz_support.h"
@@ -30,7 +30,7 @@ void CheckVersionName(const VersionFacts *facts, char *name) {
 
 // The numbers of a duration text give back its seconds; the day count shows when there are
 // days or when the flag asked for it, and then the flag stays set.
-void CheckDuration(int seconds, int language, int daysShownBefore) {
+void CheckDuration(unsigned seconds, int language, int daysShownBefore) {
     static ReportText report;
     ReportReset(&report);
     int daysShown = daysShownBefore;
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     int mhz = static_cast<int>(Take32(&in));
     unsigned tickCount = Take32(&in);
     unsigned startSecond = Take32(&in);
-    int seconds = static_cast<int>(Take32(&in));
+    unsigned seconds = Take32(&in);
     int daysShown = Take8(&in) & 1;
     int firmwareDateWhich = Take8(&in) & 1;
     int fill = TakeFill(&in);
@@ -117,6 +117,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     char *versionName = static_cast<char *>(malloc(kVersionNameSize));
     CheckVersionName(&facts, versionName);
     CheckDuration(seconds, language, daysShown);
+    // Any count below 2^32 seconds, with the high word from the duration's bits.
+    unsigned long long milliseconds =
+        static_cast<unsigned long long>(seconds % 1000) << 32 | tickCount;
+    FUZZ_CHECK(TickSeconds(milliseconds) == milliseconds / 1000);
 
     // Figures as the status query gives them (its bytes in MB), and as the DLL exports do.
     MemoryFigures figures;

@@ -119,6 +119,12 @@ void MachineRomSmoke(const std::string &out, const std::string &firmwareDate,
         Check(report.find(label + firmwareDate + "    -->  ") != std::string::npos &&
                   report.find(AgeText(year, month, day, german)) != std::string::npos,
               "Romprobe.exe reads the BIOS date from the SMBIOS tables", report);
+        app.Click(kRomDates);
+        app.Click(kHexDump);
+        Check(app.Report().find(german ? "die \xFC"
+                                         "ber UEFI starten.) "
+                                       : "as on PCs started through UEFI.) ") != std::string::npos,
+              "without a ROM window the dump names the firmware", app.Report());
         app.Click(kClose);
     }
     if (imagePath.empty())
@@ -188,6 +194,10 @@ void FirmlookSmoke(const std::string &out, bool print) {
     WriteBytes(out + "\\odd.txt", app.Report());
 
     const bool german = German();
+    Check(typical.find(german ? " (Romprobe.exe liest das ROM von PCs mit Legacy-BIOS; sonst "
+                              : " (Romprobe.exe reads the ROM of PCs with a legacy BIOS; ") !=
+              std::string::npos,
+          "the notes tell what Romprobe.exe does", typical);
     Check(app.Text(kClose) == (german ? "Beenden" : "Close"), "the captions follow the locale",
           app.Text(kClose));
     app.Click(kLanguageButton);

@@ -161,7 +161,7 @@ TEST(FirmwarePieces, WarningHeadingErrorAndNotes) {
 TEST(FirmwarePieces, NotesTextShape) {
     for (int language : {kGerman, kEnglish}) {
         Report report;
-        AppendNotesText(&report.text, language);
+        AppendNotesText(&report.text, language, false);
         std::string text = report.str();
         EXPECT_EQ(text.substr(0, 4), "\r\n\r\n");
         EXPECT_NE(text.substr(text.size() - 2), "\r\n");
@@ -172,8 +172,27 @@ TEST(FirmwarePieces, NotesTextShape) {
         EXPECT_NE(text.find("\"Romprobe.exe\""), std::string::npos);
     }
     Report german;
-    AppendNotesText(&german.text, kGerman);
+    AppendNotesText(&german.text, kGerman, false);
     EXPECT_NE(german.str().find(" (Ben\xF6tigt das 16Bit MS-DOS-Programm"), std::string::npos);
+}
+
+// Beside our own Romprobe.exe, lines 8 to 10 tell what it does; lines 1 to 7 stay.
+TEST(FirmwarePieces, NotesBesideOwnHelper) {
+    for (int language : {kEnglish, kGerman}) {
+        Report dos, own;
+        AppendNotesText(&dos.text, language, false);
+        AppendNotesText(&own.text, language, true);
+        size_t cut = dos.str().find(language ? " auszulesen. (" : " from the ROM. (");
+        EXPECT_EQ(
+            own.str(),
+            dos.str().substr(0, cut) +
+                (language ? " auszulesen. (Funktioniert mit 32Bit- und 64Bit-Windows-Versionen!) "
+                            "\r\n (Romprobe.exe liest das ROM von PCs mit Legacy-BIOS; sonst zeigt "
+                            "\r\n es das BIOS-Datum der SMBIOS-Tabellen.) "
+                          : " from the ROM. (Works with 32Bit and 64Bit Versions of Windows!) \r\n "
+                            "(Romprobe.exe reads the ROM of PCs with a legacy BIOS; elsewhere \r\n "
+                            "it shows the BIOS date of the SMBIOS tables.) "));
+    }
 }
 
 TEST(ReportBuffer, AppendStopsAtTheLimit) {

@@ -131,15 +131,24 @@ TEST(Dump, LargeFilesStopAfter31999Bytes) {
 TEST(Dump, ErrorTextInBothLanguages) {
     ReportText report;
     ReportReset(&report);
-    AppendDumpError(&report, 0);
+    AppendDumpError(&report, 0, false);
     EXPECT_STREQ(report.text, "Unable to read out the [ROM-] Memory-Content! \r\n (16Bit "
                               "MS-DOS-Program \"Romprobe.exe\" possibly not available?) ");
     ReportReset(&report);
-    AppendDumpError(&report, 1);
+    AppendDumpError(&report, 1, false);
     EXPECT_STREQ(report.text, "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n "
                               "(16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht "
                               "verf\xFC"
                               "gbar?) ");
+    ReportReset(&report); // beside our own helper only the firmware can have kept it back
+    AppendDumpError(&report, 0, true);
+    AppendDumpError(&report, 1, true);
+    EXPECT_STREQ(report.text, "Unable to read out the [ROM-] Memory-Content! \r\n (This PC's "
+                              "firmware does not show its ROM area to Windows, as on PCs started "
+                              "through UEFI.) Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen "
+                              "werden! \r\n (Die Firmware dieses PCs zeigt Windows ihren ROM-"
+                              "Bereich nicht, wie bei PCs, die \xFC"
+                              "ber UEFI starten.) ");
 }
 
 TEST(HelperCommand, FullPathInOneQuotePairOrNothing) {

@@ -87,9 +87,9 @@ TEST(VersionName, FiveAndSixReleasesWithServerNames) {
 }
 
 TEST(VersionName, UnknownReleasesAndPartialQueries) {
-    EXPECT_EQ(Name(Facts(2, 10, 0, 19045, 2, 1, 48, 1)),
+    EXPECT_EQ(Name(Facts(2, 11, 0, 30000, 2, 1, 48, 1)),
               "Windows unknown Windows Professional (64Bit Windows Version) ");
-    EXPECT_EQ(Name(Facts(2, 6, 3, 9600, 2, 3, 8)),
+    EXPECT_EQ(Name(Facts(2, 6, 4, 9600, 2, 3, 8)),
               "Windows unknown Windows (32Bit Windows Version) ");
     EXPECT_EQ(Name(Facts(2, 5, 3, 1)), "Windows unknown Windows (32Bit Windows Version) ");
     // Only the basic query: a workstation name and no edition.
@@ -99,6 +99,24 @@ TEST(VersionName, UnknownReleasesAndPartialQueries) {
     EXPECT_FALSE(NeedsProductInfo(&basicOnly));
     EXPECT_TRUE(NeedsWow64Query(&xp));
     EXPECT_FALSE(NeedsWow64Query(&w2000));
+}
+
+// 6.3 and 10.0 by name; 10.0 is told apart by build.
+TEST(VersionName, EightPointOneToElevenAndTheirServers) {
+    const struct {
+        int minor, build, type;
+        const char *name;
+    } cases[] = {{3, 9600, 1, "8.1"},          {3, 9600, 3, "Server 2012 R2"},
+                 {0, 19045, 1, "10"},          {0, 21999, 1, "10"},
+                 {0, 22000, 1, "11"},          {0, 22631, 1, "11"},
+                 {0, 17762, 3, "Server 2016"}, {0, 17763, 2, "Server 2019"},
+                 {0, 20347, 3, "Server 2019"}, {0, 20348, 3, "Server 2022"},
+                 {0, 26099, 3, "Server 2022"}, {0, 26100, 3, "Server 2025"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(Name(Facts(2, c.minor ? 6 : 10, c.minor, c.build, 2, c.type, 0, 1)),
+                  std::string("Windows ") + c.name + " (64Bit Windows Version) ");
+    EXPECT_EQ(Name(Facts(2, 10, 0, 22631, 2, 1, 0x30, 1)),
+              "Windows 11 Professional (64Bit Windows Version) ");
 }
 
 TEST(VersionName, EveryProductCodeRow) {
@@ -125,6 +143,15 @@ TEST(VersionName, EveryProductCodeRow) {
                 {69, " Professional E"},
                 {70, " Enterprise E"},
                 {71, " Ultimate E"},
+                {0x65, " Home"},
+                {0x62, " Home N"},
+                {0x63, " Home China"},
+                {0x64, " Home Single Language"},
+                {0x79, " Education"},
+                {0x7A, " Education N"},
+                {0xA1, " Pro for Workstations"},
+                {0x7D, " Enterprise LTSC"},
+                {0x7E, " Enterprise N LTSC"},
                 {0, ""},
                 {7, ""},
                 {0xABCDEF, ""}};
@@ -197,7 +224,7 @@ TEST(SystemText, ProcessorLines) {
               "\r\n (nur ein Prozessor wird vom Programm verwendet) ");
 }
 
-std::string Duration(int seconds, int language, int daysShown = 0) {
+std::string Duration(unsigned seconds, int language, int daysShown = 0) {
     static ReportText report;
     ReportReset(&report);
     AppendDuration(&report, seconds, language, &daysShown);
@@ -211,7 +238,7 @@ TEST(SystemText, DurationUnitsAndDayFlag) {
     EXPECT_EQ(Duration(180122, 0), "2 Days  2 Hours  2 Minutes  2 Seconds ");
     EXPECT_EQ(Duration(59, 1), " 0 Stunden  0 Minuten 59 Sekunden ");
     EXPECT_EQ(Duration(0, 0, 1), "0 Day   0 Hours  0 Minutes  0 Seconds ");
-    EXPECT_EQ(Duration(-100, 0), " 0 Hours -1 Minutes -40 Seconds ");
+    EXPECT_EQ(Duration(0xFFFFFFFFu, 0), "49710 Days  6 Hours 28 Minutes 15 Seconds ");
 }
 
 TEST(SystemText, UptimesShareTheDayFlag) {
@@ -228,9 +255,10 @@ TEST(SystemText, UptimesShareTheDayFlag) {
     EXPECT_STREQ(report.text, "\r\n\r\n Windows Uptime:  0 Hours 50 Minutes  0 Seconds "
                               "\r\n Program Uptime:  0 Hours  1 Minute  40 Seconds ");
     ReportReset(&report);
-    AppendUptimes(&report, 50000u, 150u, 1); // the tick count restarted after the start
+    // Started 2 minutes before the 32-bit count wrapped, 50 s ago: modulo 2^32 ms.
+    AppendUptimes(&report, 50000u, (0x100000000ull - 120000) / 1000, 1);
     EXPECT_STREQ(report.text, "\r\n\r\n Windows Uptime:  0 Stunden  0 Minuten 50 Sekunden "
-                              "\r\n Program Uptime:  0 Stunden -1 Minuten -40 Sekunden ");
+                              "\r\n Program Uptime:  0 Stunden  2 Minuten 50 Sekunden ");
 }
 
 TEST(SystemText, VersionAndNameLines) {

@@ -29,8 +29,10 @@ const char kVersions[] = "\r\n\r\n System-BIOS-Version: \r\n"
 const char kDumpHeadEnglish[] = "\r\n Memory-Content (4kB Block from the First Megabyte): "
                                 "\r\n ==================================================="
                                 "\r\n\r\n ";
-const char kDumpErrorEnglish[] = "Unable to read out the [ROM-] Memory-Content! \r\n (16Bit "
-                                 "MS-DOS-Program \"Romprobe.exe\" possibly not available?) ";
+// The stand-in lies beside the Firmlook.exe under test, which takes it for its own helper.
+const char kDumpErrorEnglish[] = "Unable to read out the [ROM-] Memory-Content! \r\n (This PC's "
+                                 "firmware does not show its ROM area to Windows, as on PCs "
+                                 "started through UEFI.) ";
 // The stand-in's record: system date, marker "-", video date in year-month-day order.
 const char kProbeRecord[] = "03/15/11 - 2010-12-24";
 
@@ -414,9 +416,9 @@ TEST_F(GermanRom, RomLinesAndDumpTexts) {
     EXPECT_EQ(app.Report(), "\r\n Speicher-Inhalt (4kB Block vom ersten Megabyte): "
                             "\r\n ================================================\r\n\r\n "
                             "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n "
-                            "(16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht "
-                            "verf\xFC"
-                            "gbar?) \r\n");
+                            "(Die Firmware dieses PCs zeigt Windows ihren ROM-Bereich nicht, wie "
+                            "bei PCs, die \xFC"
+                            "ber UEFI starten.) \r\n");
 }
 
 } // namespace

@@ -220,8 +220,8 @@ TEST_F(SystemReport, FirmwareDatesPresentAbsentAndTooLong) {
 }
 
 // Wine told to report Windows 10 to Firmlook.exe: the manifest's list of supported systems
-// lets the real numbers through (without it they would read 6.2 build 9200), and 10.0 is
-// named as an unknown Windows with its edition.
+// lets the real numbers through (without it they would read 6.2 build 9200), and a 10.0
+// below build 22000 is named Windows 10, with its edition.
 class WindowsTen : public SystemReport {
   protected:
     void SetUp() override {
@@ -244,7 +244,7 @@ TEST_F(WindowsTen, VersionLinesShowTheRealVersion) {
         report, match,
         std::regex(Escape("\r\n\r\n Operating System Version: \r\n Major Version: 10 - Minor "
                           "Version: 0 - Build: ") +
-                   "([0-9]+) " + Escape("\r\n = Windows unknown Windows") + "( [A-Za-z ]+)? " +
+                   "([0-9]+) " + Escape("\r\n = Windows 10") + "( [A-Za-z ]+)? " +
                    Escape("(32Bit Windows Version) ") + "\r\n")))
         << report;
     EXPECT_GE(std::stoi(match[1]), 10240) << "the first build of Windows 10";
