@@ -8,9 +8,10 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
+
+#include "median.h"
 
 namespace {
 
@@ -49,12 +50,6 @@ double TimeOneRun(const std::string &commandLine, std::string *printed) {
     CloseHandle(process.hThread);
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
            static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 } // namespace

@@ -11,9 +11,10 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
+
+#include "median.h"
 
 namespace {
 
@@ -94,12 +95,6 @@ double TimeOneStart(const std::string &program, bool firmlook) {
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return elapsed;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 } // namespace
