@@ -73,6 +73,17 @@ TEST(Layout, BottomRowIsRightAligned) {
     EXPECT_EQ(ButtonX(10, 105, 75), 10 - 605);
 }
 
+TEST(Layout, PixelDistancesScaleWithTheDpi) {
+    const int cases[][3] = {{96, 12, 832}, {192, 24, 806}, {288, 36, 780}}; // dpi, x, width
+    for (const auto &c : cases) {
+        EXPECT_EQ(CloseButtonX(c[0]), c[1]) << c[0];
+        EXPECT_EQ(ReportWidth(858, c[0]), c[2]) << c[0];
+    }
+    // Halves round away from zero as in MulDiv: 26 x 120 / 96 = 32.5, -12 x 108 / 96 = -13.5.
+    EXPECT_EQ(ReportWidth(858, 120), 858 - 33);
+    EXPECT_EQ(ScaleToDpi(-12, 108), -14);
+}
+
 TEST(Layout, CentringKeepsTheWindowOnScreen) {
     EXPECT_EQ(CentredCoordinate(0, 1024, 750, 1024), 137);
     EXPECT_EQ(CentredCoordinate(0, 1024, 751, 1024), 136);   // odd difference truncates
