@@ -27,9 +27,6 @@ extern const ButtonPlace kRightButtons[kRightButtonCount];
 // font and so its DPI already; the report's height margin is counted in button heights.
 enum { kCloseButtonX = 12, kReportWidthMargin = 26, kReportHeightButtons = 7 };
 
-// A length of pixels at 96 DPI at the given DPI, rounded as MulDiv rounds: to the nearest
-// pixel, halves away from zero.
-int ScaleToDpi(int pixels, int dpi);
 // x of the Close button and width of the report window at the dialog's DPI.
 int CloseButtonX(int dpi);
 int ReportWidth(int clientWidth, int dpi);

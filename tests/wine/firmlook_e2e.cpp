@@ -322,9 +322,7 @@ TEST_F(Shell, ResizeLaysOutTheBottomRowAndReportWindow) {
     SetProcessDPIAware(); // the dialog's own pixels, not ones scaled for this process
     Firmlook app;
     ASSERT_TRUE(app.Start());
-    HDC screen = GetDC(NULL);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(NULL, screen);
+    const int dpi = GetDpiForWindow(app.dialog());
     RECT outer;
     GetWindowRect(app.dialog(), &outer);
     const int startWidth = outer.right - outer.left, startHeight = outer.bottom - outer.top;
@@ -349,12 +347,10 @@ TEST_F(Shell, ResizeLaysOutTheBottomRowAndReportWindow) {
     RECT report = app.ChildRect(kReport);
     EXPECT_EQ(report.right - report.left, client.right - MulDiv(26, dpi, 96));
     EXPECT_EQ(report.bottom - report.top, client.bottom - 7 * h);
-    for (HWND child = GetWindow(app.dialog(), GW_CHILD); child;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT r = app.ChildRect(GetDlgCtrlID(child));
-        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right &&
-                    r.bottom <= client.bottom)
-            << GetDlgCtrlID(child) << " at DPI " << dpi;
+    // Every control lies inside the client area.
+    for (HWND c = GetWindow(app.dialog(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r = app.ChildRect(GetDlgCtrlID(c)), in;
+        EXPECT_TRUE(IntersectRect(&in, &r, &client) && EqualRect(&in, &r)) << GetDlgCtrlID(c);
     }
 
     // Too small a size is held at 95% x 60% of the start size.
