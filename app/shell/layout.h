@@ -23,7 +23,13 @@ enum { kRightButtonCount = 6 };
 // The right-aligned bottom buttons, in the order they are moved.
 extern const ButtonPlace kRightButtons[kRightButtonCount];
 
+// The pixel distances of the layout are those at 96 DPI. Button sizes follow the dialog's
+// font and so its DPI already; the report's height margin is counted in button heights.
 enum { kCloseButtonX = 12, kReportWidthMargin = 26, kReportHeightButtons = 7 };
+
+// x of the Close button and width of the report window at the dialog's DPI.
+int CloseButtonX(int dpi);
+int ReportWidth(int clientWidth, int dpi);
 
 // One axis of centring: origin and extent of the reference window, extent of the window,
 // extent of the screen. Left or above the origin gives 0; past the far edge, the window

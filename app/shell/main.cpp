@@ -62,6 +62,23 @@ void MoveControl(HWND dialog, int id, int x, int y) {
     SetWindowPos(GetDlgItem(dialog, id), NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
+typedef UINT(WINAPI *GetDpiForWindowFunction)(HWND);
+
+// The dialog's own DPI where user32 has GetDpiForWindow (Windows 10 from 1607 on), else the
+// screen's; 96 when neither answers.
+int DialogDpi(HWND dialog) {
+    GetDpiForWindowFunction getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void *>(
+            GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    int dpi = getDpiForWindow != NULL ? static_cast<int>(getDpiForWindow(dialog)) : 0;
+    if (dpi <= 0) {
+        HDC screen = GetDC(NULL);
+        dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(NULL, screen);
+    }
+    return dpi > 0 ? dpi : 96;
+}
+
 void LayOut(HWND dialog, int width, int height) {
     ++g_resizeCount;
     KillTimer(dialog, kLayoutTimer);
@@ -74,8 +91,9 @@ void LayOut(HWND dialog, int width, int height) {
     for (int i = 0; i < kRightButtonCount; ++i)
         MoveControl(dialog, kRightButtons[i].id, ButtonX(width, kRightButtons[i].k, buttonWidth),
                     rowY);
-    MoveControl(dialog, IDC_CLOSE, kCloseButtonX, rowY);
-    SetWindowPos(GetDlgItem(dialog, IDC_REPORT), NULL, 0, 0, width - kReportWidthMargin,
+    int dpi = DialogDpi(dialog);
+    MoveControl(dialog, IDC_CLOSE, CloseButtonX(dpi), rowY);
+    SetWindowPos(GetDlgItem(dialog, IDC_REPORT), NULL, 0, 0, ReportWidth(width, dpi),
                  height - kReportHeightButtons * buttonHeight, SWP_NOMOVE | SWP_NOZORDER);
     SetTimer(dialog, kLayoutTimer, kLayoutDelayMs, NULL);
 }

@@ -71,6 +71,11 @@ TEST(Layout, BottomRowIsRightAligned) {
     EXPECT_EQ(ButtonX(100, 105, 0), 100);
     // Narrow windows give negative positions rather than wrapping.
     EXPECT_EQ(ButtonX(10, 105, 75), 10 - 605);
+    // The pixel distances at 96, 192 and 288 DPI; at 120 DPI the 26 px of the report's margin
+    // are 32.5, which rounds away from zero as in MulDiv.
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_TRUE(CloseButtonX(96 * i) == 12 * i && ReportWidth(858, 96 * i) == 858 - 26 * i);
+    EXPECT_EQ(ReportWidth(858, 120), 858 - 33);
 }
 
 TEST(Layout, CentringKeepsTheWindowOnScreen) {

@@ -317,9 +317,12 @@ TEST_F(Shell, ColourButtonTogglesTheColours) {
     EXPECT_EQ(ScreenColour(app.dialog(), 3, 3), normal);
 }
 
+// Run at 96 DPI in the English pass and at 192 in the pass wine_dpi.
 TEST_F(Shell, ResizeLaysOutTheBottomRowAndReportWindow) {
+    SetProcessDPIAware(); // the dialog's own pixels, not ones scaled for this process
     Firmlook app;
     ASSERT_TRUE(app.Start());
+    const int dpi = GetDpiForWindow(app.dialog());
     RECT outer;
     GetWindowRect(app.dialog(), &outer);
     const int startWidth = outer.right - outer.left, startHeight = outer.bottom - outer.top;
@@ -339,11 +342,16 @@ TEST_F(Shell, ResizeLaysOutTheBottomRowAndReportWindow) {
         EXPECT_EQ(r.top, rowY) << b.id;
     }
     RECT close = app.ChildRect(1);
-    EXPECT_EQ(close.left, 12);
+    EXPECT_EQ(close.left, MulDiv(12, dpi, 96));
     EXPECT_EQ(close.top, rowY);
     RECT report = app.ChildRect(kReport);
-    EXPECT_EQ(report.right - report.left, client.right - 26);
+    EXPECT_EQ(report.right - report.left, client.right - MulDiv(26, dpi, 96));
     EXPECT_EQ(report.bottom - report.top, client.bottom - 7 * h);
+    // Every control lies inside the client area.
+    for (HWND c = GetWindow(app.dialog(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r = app.ChildRect(GetDlgCtrlID(c)), in;
+        EXPECT_TRUE(IntersectRect(&in, &r, &client) && EqualRect(&in, &r)) << GetDlgCtrlID(c);
+    }
 
     // Too small a size is held at 95% x 60% of the start size.
     SetWindowPos(app.dialog(), NULL, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
