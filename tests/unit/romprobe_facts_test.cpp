@@ -183,15 +183,9 @@ std::string Cpu(int family, const char *maker, unsigned long long id, int status
         .replace(0x28, 2, Field(family2, 2));
 }
 
+// The sample table's values are held against dmidecode -s under Wine; here what it does not
+// show: missing strings and fields, placeholder UUIDs, shared family values.
 TEST(RomprobeFacts, OneValueALineAsDmidecodeShowsIt) {
-    const std::string sample = RsmbTable(SampleStructures(), 3, 2);
-    EXPECT_EQ(Values(sample, "system-uuid"), "33221100-5544-7766-8899-AABBCCDDEEFF\r\n");
-    EXPECT_EQ(Values(sample, "bios-version"), "1.9.1  \r\n"); // as the table holds it
-    EXPECT_EQ(Values(sample, "system-manufacturer"), "Tolvo Ger\xE4tebau\r\n");
-    EXPECT_EQ(Values(sample, "processor-id"), "BFEBFBFF000906EA\r\n0000000000000000\r\n");
-    EXPECT_EQ(Values(sample, "processor-frequency"), "3600 MHz\r\nUnknown\r\n");
-    EXPECT_EQ(Values(sample, "bios-revision") + Values(sample, "chassis-type"),
-              "5.17\r\nNotebook\r\n");
     // A string the table lacks is an empty line, a field the structure lacks no line at all.
     const std::string table = RsmbTable(
         Structure(0, Field(0, 2) + Field(1, 16) + "\x01\xFF", {"Tol\x01vo"}) +
@@ -213,21 +207,6 @@ TEST(RomprobeFacts, OneValueALineAsDmidecodeShowsIt) {
     EXPECT_TRUE(Has(json, "\"populated\": false,\n      \"status\": \"Unknown\""));
     EXPECT_TRUE(Has(json, "\"memory_arrays\": [],") && Has(json, "\"tpm\": null,\n"
                                                                  "  \"oem_strings\": [],"));
-}
-
-TEST(RomprobeFacts, ArraysTpmAndOemStrings) {
-    // A TPM 1.2 with a vendor of four letters; an array whose capacity fits the 32-bit field.
-    std::string sample = SampleStructures(1);
-    const std::string extended = Field(0x80000000, 4) + Field(0xFFFE, 2) + Field(4, 2);
-    sample.replace(sample.find(extended), 4, Field(8 << 20, 4));
-    const std::string json = Facts(RsmbTable(sample, 3, 2));
-    EXPECT_TRUE(Has(json, "\"error_correction\": \"Single-bit ECC\",\n"
-                          "      \"max_capacity_mb\": 8192,\n      \"devices\": 4\n"));
-    EXPECT_TRUE(Has(json,
-                    "\"tpm\": {\n    \"vendor_id\": \"ATML\",\n    \"spec_version\": \"1.2\",\n"
-                    "    \"firmware_version\": \"12.13\",\n"
-                    "    \"description\": \"TPM 1.2 Device\"\n  },\n"
-                    "  \"oem_strings\": [\n    \"Tolvo:FB7\",\n    \"build 42\"\n  ],"));
 }
 
 // What a command line gives: kind and print form as digits, the --smbios and --save-smbios files,
