@@ -217,7 +217,7 @@ void TpmAndOemStrings(Summary *s, const SmbiosTable *table) {
     Section(s, "TPM", "TPM");
     if (tpm.present) {
         Name(s, "Vendor ID", "Hersteller-ID", tpm.vendorId);
-        Revision(s, "Spec version", "Spezifikation", tpm.specMajor, tpm.specMinor);
+        Revision(s, "TPM version", "TPM-Version", tpm.specMajor, tpm.specMinor);
         Name(s, "Firmware version", "Firmware-Version", tpm.firmware);
         Text(s, "Description", "Beschreibung", tpm.description);
     }

@@ -150,7 +150,7 @@ TEST(RomprobeFacts, SummaryLeavesOutWhatIsAbsent) {
                              "  Serial number:     0000A1B2\r\n  Part number:       TR4-32G\r\n\r\n"
                              "  Locator:           DIMM C\r\n"));
     EXPECT_TRUE(Has(english, "  Speed:             8400 MT/s\r\n\r\n  Empty slots:       1\r\n\r\n"
-                             "TPM\r\n  Vendor ID:         IFX\r\n  Spec version:      2.0\r\n"
+                             "TPM\r\n  Vendor ID:         IFX\r\n  TPM version:       2.0\r\n"
                              "  Firmware version:  7.85\r\n  Description:       TPM 2.0 Device\r\n"
                              "\r\nOEM strings\r\n  String 1:          Tolvo:FB7\r\n"
                              "  String 2:          build 42\r\n"));
