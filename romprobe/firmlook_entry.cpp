@@ -1,0 +1,39 @@
+#include "firmlook_entry.h"
+
+#include "firmware_read.h"
+#include "probe_text.h"
+#include "save_file.h"
+
+namespace {
+
+char g_dumpText[kDumpTextSize];
+
+} // namespace
+
+int RunForFirmlook(const Command &command, int argc, char **argv) {
+    FirmwareTableQuery query = FirmwareQuery();
+    bool fromImage = false;
+    int windowSize = ReadWindow(query, true, &fromImage);
+
+    if (command.kind == kCommandProbeDates) {
+        char systemDate[kRomDateSize], videoDate[kRomDateSize], record[kProbeRecordSize];
+        if (!WindowSystemDate(g_window, windowSize, systemDate)) {
+            int size = 0;
+            unsigned char *tables = fromImage ? NULL : ReadFirmwareTables(query, &size);
+            bool found = tables != NULL && RawSmbiosBiosDate(tables, size, systemDate);
+            FreeTables(tables);
+            if (!found)
+                return 1;
+        }
+        char marker = VideoBiosDate(g_window, windowSize, videoDate);
+        int length = FormatProbeRecord(systemDate, marker, videoDate, record);
+        return WriteResult("XYBIOSXY.$$$", record, length) ? 0 : 1;
+    }
+
+    unsigned segment = argc > 2 ? ParseCount(argv[2]) : 0;
+    unsigned offset = argc > 3 ? ParseCount(argv[3]) : 0;
+    unsigned step = argc > 4 ? ParseCount(argv[4]) : 0;
+    int length =
+        FormatDumpBlock(g_window, windowSize, segment, offset, step, g_dumpText, sizeof g_dumpText);
+    return length >= 0 && WriteResult("XYBIOSZZ.$$$", g_dumpText, length) ? 0 : 1;
+}
