@@ -4,19 +4,9 @@
 #include <string.h>
 
 #include "string_keywords.h"
+#include "text_helpers.h"
 
 namespace {
-
-bool SameIgnoringCase(const char *a, const char *b) {
-    for (;; ++a, ++b) {
-        char x = *a >= 'A' && *a <= 'Z' ? static_cast<char>(*a - 'A' + 'a') : *a;
-        char y = *b >= 'A' && *b <= 'Z' ? static_cast<char>(*b - 'A' + 'a') : *b;
-        if (x != y)
-            return false;
-        if (x == '\0')
-            return true;
-    }
-}
 
 // Takes the value after an option: false, with the reason, when it is missing or the option
 // was given before.
@@ -36,7 +26,7 @@ bool TakeValue(int argc, char **argv, int *i, const char **value, Command *comma
 
 int KeywordIndex(const char *name) {
     for (int i = 0; KeywordName(i) != NULL; ++i)
-        if (SameIgnoringCase(name, KeywordName(i)))
+        if (EqualIgnoringCase(name, KeywordName(i)))
             return i;
     return -1;
 }
@@ -84,11 +74,11 @@ void ParseCommandLine(int argc, char **argv, Command *command) {
     command->smbiosFile = command->saveFile = command->wrongArgument = NULL;
     command->keyword = -1;
     command->wrong = kWrongUnknown;
-    if (argc >= 2 && SameIgnoringCase(argv[1], "xybiosxy")) {
+    if (argc >= 2 && EqualIgnoringCase(argv[1], "xybiosxy")) {
         command->kind = kCommandProbeDates;
         return;
     }
-    if (argc >= 2 && SameIgnoringCase(argv[1], "xybioszz")) {
+    if (argc >= 2 && EqualIgnoringCase(argv[1], "xybioszz")) {
         command->kind = kCommandProbeDump;
         return;
     }
@@ -96,24 +86,24 @@ void ParseCommandLine(int argc, char **argv, Command *command) {
     const char *keyword = NULL;
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
-        if (SameIgnoringCase(arg, "-h") || SameIgnoringCase(arg, "--help") ||
-            SameIgnoringCase(arg, "/?")) {
+        if (EqualIgnoringCase(arg, "-h") || EqualIgnoringCase(arg, "--help") ||
+            EqualIgnoringCase(arg, "/?")) {
             command->kind = kCommandHelp;
             return;
         }
-        if (SameIgnoringCase(arg, "--version")) {
+        if (EqualIgnoringCase(arg, "--version")) {
             command->kind = kCommandVersion;
             return;
         }
         if (wrong)
             continue; // the first fault is the one told; help and version still count
-        if (SameIgnoringCase(arg, "--json")) {
+        if (EqualIgnoringCase(arg, "--json")) {
             json = true;
-        } else if (SameIgnoringCase(arg, "--smbios")) {
+        } else if (EqualIgnoringCase(arg, "--smbios")) {
             wrong = !TakeValue(argc, argv, &i, &command->smbiosFile, command);
-        } else if (SameIgnoringCase(arg, "--save-smbios")) {
+        } else if (EqualIgnoringCase(arg, "--save-smbios")) {
             wrong = !TakeValue(argc, argv, &i, &command->saveFile, command);
-        } else if (SameIgnoringCase(arg, "-s") || SameIgnoringCase(arg, "--string")) {
+        } else if (EqualIgnoringCase(arg, "-s") || EqualIgnoringCase(arg, "--string")) {
             wrong = !TakeValue(argc, argv, &i, &keyword, command);
             command->keyword = wrong ? -1 : KeywordIndex(keyword);
             if (!wrong && command->keyword < 0) {

@@ -20,7 +20,7 @@ int RunForFirmlook(const Command &command, int argc, char **argv) {
         if (!WindowSystemDate(g_window, windowSize, systemDate)) {
             int size = 0;
             unsigned char *tables = fromImage ? NULL : ReadFirmwareTables(query, &size);
-            bool found = tables != NULL && RawSmbiosBiosDate(tables, size, systemDate);
+            bool found = tables != NULL && SmbiosBiosDate(tables, size, systemDate);
             FreeTables(tables);
             if (!found)
                 return 1;

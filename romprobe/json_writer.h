@@ -4,7 +4,7 @@
 #define ROMPROBE_JSON_WRITER_H
 
 #include "output.h"
-#include "report/dates.h"
+#include "calendar.h"
 #include "smbios_facts.h"
 
 // A Windows-1252 string as a JSON string: UTF-8, with control characters as \u escapes.

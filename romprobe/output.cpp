@@ -1,5 +1,7 @@
 #include "output.h"
 
+#include "text_helpers.h"
+
 #include <string.h>
 
 void OutputStart(Output *out, OutputSink sink, void *context) {
@@ -31,54 +33,12 @@ void OutputChar(Output *out, char c) {
 }
 
 void OutputNumber(Output *out, long long value) {
-    // Digits by subtracting powers of ten: a 64-bit division would pull in the runtime's
-    // division routines, which weigh more than this.
-    static const unsigned long long kPowers[20] = {1ull,
-                                                   10ull,
-                                                   100ull,
-                                                   1000ull,
-                                                   10000ull,
-                                                   100000ull,
-                                                   1000000ull,
-                                                   10000000ull,
-                                                   100000000ull,
-                                                   1000000000ull,
-                                                   10000000000ull,
-                                                   100000000000ull,
-                                                   1000000000000ull,
-                                                   10000000000000ull,
-                                                   100000000000000ull,
-                                                   1000000000000000ull,
-                                                   10000000000000000ull,
-                                                   100000000000000000ull,
-                                                   1000000000000000000ull,
-                                                   10000000000000000000ull};
     unsigned long long magnitude = value < 0 ? 0 - static_cast<unsigned long long>(value)
                                              : static_cast<unsigned long long>(value);
     if (value < 0)
         OutputChar(out, '-');
-    int top = 0;
-    while (top < 19 && magnitude >= kPowers[top + 1])
-        ++top;
-    for (int i = top; i >= 0; --i) {
-        char digit = '0';
-        for (; magnitude >= kPowers[i]; magnitude -= kPowers[i])
-            ++digit;
-        OutputChar(out, digit);
-    }
-}
-
-char *DecimalText(char *text, unsigned long value) {
-    char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (count > 0)
-        *text++ = digits[--count];
-    *text = '\0';
-    return text;
+    char digits[24];
+    OutputBytes(out, digits, static_cast<int>(DecimalText(digits, magnitude) - digits));
 }
 
 void OutputMegabytes(Output *out, long long kilobytes) {

@@ -20,8 +20,6 @@ void OutputChar(Output *out, char c);
 void OutputNumber(Output *out, long long value);
 // A size in KB as MB: the whole part, then the fraction's digits when there is one.
 void OutputMegabytes(Output *out, long long kilobytes);
-// Writes the decimal digits of value and a NUL to text; returns where the NUL is.
-char *DecimalText(char *text, unsigned long value);
 // Hands on what is still in the buffer.
 void OutputFlush(Output *out);
 

@@ -2,30 +2,17 @@
 
 #include <string.h>
 
+#include "release_date.h"
 #include "smbios.h"
+#include "text_helpers.h"
 
 namespace {
 
 const int kSystemDateAt = 0xFFFF5 - kRomWindowBase;
 const int kSmbiosReleaseDateField = 8; // string number of the BIOS release date
 
-bool IsDigit(unsigned char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool AreDigits(const unsigned char *bytes, int count) {
-    for (int i = 0; i < count; ++i)
-        if (!IsDigit(bytes[i]))
-            return false;
-    return true;
-}
-
-int TwoDigits(const unsigned char *bytes) {
-    return (bytes[0] - '0') * 10 + (bytes[1] - '0');
-}
-
 bool IsMonthAndDay(const unsigned char *month, const unsigned char *day) {
-    int m = TwoDigits(month), d = TwoDigits(day);
+    int m = DigitsValue(month, 2), d = DigitsValue(day, 2);
     return m >= 1 && m <= 12 && d >= 1 && d <= 31;
 }
 
@@ -50,28 +37,6 @@ void CopyText(const unsigned char *from, int count, char *to) {
     to[count] = '\0';
 }
 
-bool ReleaseDate(const unsigned char *text, int length, char *date) {
-    if (length == 10 && IsMonthDayYearForm(text, length, 4)) {
-        // MM/DD/YYYY: the record holds a two-digit year.
-        CopyText(text, 6, date);
-        CopyText(text + 8, 2, date + 6);
-        return true;
-    }
-    if (length == 8 && IsMonthDayYearForm(text, length, 2)) {
-        CopyText(text, 8, date);
-        return true;
-    }
-    return false;
-}
-
-const char kHexDigits[] = "0123456789ABCDEF";
-
-char *PutHex(char *out, unsigned value, int digits) {
-    for (int i = digits - 1; i >= 0; --i)
-        *out++ = kHexDigits[(value >> (4 * i)) & 0xF];
-    return out;
-}
-
 } // namespace
 
 bool WindowSystemDate(const unsigned char *window, int size, char *date) {
@@ -84,15 +49,24 @@ bool WindowSystemDate(const unsigned char *window, int size, char *date) {
     return true;
 }
 
-bool RawSmbiosBiosDate(const unsigned char *data, int size, char *date) {
+bool SmbiosBiosDate(const unsigned char *data, int size, char *date) {
     // The date comes only from a whole table: one cut short may hold a stale piece.
     SmbiosTable table;
     SmbiosStructure bios;
     int offset = 0;
-    if (!SmbiosFromBytes(data, size, &table) || table.cut || !SmbiosFind(&table, 0, &offset, &bios))
+    CalendarDate day;
+    if (!SmbiosFromBytes(data, size, &table) || table.cut ||
+        !SmbiosFind(&table, 0, &offset, &bios) ||
+        !ReadReleaseDate(SmbiosString(&bios, kSmbiosReleaseDateField), &day))
         return false;
-    SmbiosText text = SmbiosRawString(&bios, kSmbiosReleaseDateField);
-    return text.bytes != NULL && ReleaseDate(text.bytes, text.length, date);
+    // The record holds "MM/DD/YY", which Firmlook reads as 1980 to 2079.
+    const int fields[3] = {day.month, day.day, day.year % 100};
+    for (int i = 0; i < 3; ++i) {
+        date[3 * i] = static_cast<char>('0' + fields[i] / 10);
+        date[3 * i + 1] = static_cast<char>('0' + fields[i] % 10);
+        date[3 * i + 2] = i < 2 ? '/' : '\0';
+    }
+    return true;
 }
 
 char VideoBiosDate(const unsigned char *window, int size, char *date) {
@@ -108,7 +82,7 @@ char VideoBiosDate(const unsigned char *window, int size, char *date) {
             CopyText(p, 10, date);
             return '+';
         }
-        if (IsMonthDayYear(p, left, 2) && (left == 8 || !IsDigit(p[8]))) {
+        if (IsMonthDayYear(p, left, 2) && (left == 8 || !AreDigits(p + 8, 1))) {
             CopyText(p, 8, date);
             return ' ';
         }

@@ -22,8 +22,9 @@ bool WindowSystemDate(const unsigned char *window, int size, char *date);
 // The BIOS release date of the first SMBIOS structure type 0, from the table as the firmware
 // table provider 'RSMB' returns it (an 8-byte header whose last four bytes give the length of
 // the structures that follow), walked as the command line walks it; a table that claims more
-// than the bytes hold gives none. "MM/DD/YYYY" becomes "MM/DD/YY"; "MM/DD/YY" is taken as it is.
-bool RawSmbiosBiosDate(const unsigned char *data, int size, char *date);
+// than the bytes hold gives none. The date is read as Romprobe's own output reads it
+// (ReadReleaseDate) and written "MM/DD/YY".
+bool SmbiosBiosDate(const unsigned char *data, int size, char *date);
 
 // The first date in the video option ROM at C0000h; returns its marker ('+' for
 // "dd/dd/dddd", ' ' for "dd/dd/dd", '-' for "dddd-dd-dd") or 0 when there is none.

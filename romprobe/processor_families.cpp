@@ -1,5 +1,6 @@
 // The names of the processor family values, in the words dmidecode shows.
 #include "smbios_facts.h"
+#include "text_helpers.h"
 
 #include <stddef.h>
 
@@ -247,7 +248,7 @@ bool Holds(SmbiosText text, const char *word) {
     for (int at = 0; text.bytes != NULL && at < text.length; ++at) {
         int i = 0;
         for (; word[i] != '\0' && at + i < text.length; ++i)
-            if ((text.bytes[at + i] | 0x20) != (word[i] | 0x20))
+            if (LowerAscii(static_cast<char>(text.bytes[at + i])) != LowerAscii(word[i]))
                 break;
         if (word[i] == '\0')
             return true;

@@ -3,7 +3,8 @@
 #include <string.h>
 
 #include "output.h"
-#include "report/dates.h"
+#include "release_date.h"
+#include "text_helpers.h"
 
 namespace {
 
@@ -109,8 +110,6 @@ const char *const kErrorCorrections[] = {"Other",          "Unknown",       "Non
 const char *const kCpuStatuses[] = {
     "Enabled", "Disabled By User", "Disabled By BIOS", "Idle", NULL, NULL, "Other"};
 
-const char kHexDigits[] = "0123456789ABCDEF";
-
 template <int N> const char *Name(const char *const (&names)[N], long long value) {
     return value >= 1 && value <= N ? names[value - 1] : NULL;
 }
@@ -126,37 +125,6 @@ long long Count(const SmbiosStructure *s, int byteAt, int wordAt) {
     if (count == 0xFF)
         count = SmbiosWord(s, wordAt);
     return count == 0xFFFF ? -1 : Known(count);
-}
-
-bool Digits(const unsigned char *p, int count) {
-    for (int i = 0; i < count; ++i)
-        if (p[i] < '0' || p[i] > '9')
-            return false;
-    return true;
-}
-
-int Number(const unsigned char *p, int count) {
-    int value = 0;
-    for (int i = 0; i < count; ++i)
-        value = value * 10 + (p[i] - '0');
-    return value;
-}
-
-// "MM/DD/YYYY", or "MM/DD/YY" with its year in 1980 to 2079 as Firmlook reads it.
-void ReadReleaseDate(SmbiosText text, BiosFacts *facts) {
-    facts->year = facts->month = facts->day = 0;
-    const unsigned char *p = text.bytes;
-    if (p == NULL || (text.length != 8 && text.length != 10) || !Digits(p, 2) || p[2] != '/' ||
-        !Digits(p + 3, 2) || p[5] != '/' || !Digits(p + 6, text.length - 6))
-        return;
-    int year = Number(p + 6, text.length - 6), month = Number(p, 2), day = Number(p + 3, 2);
-    if (text.length == 8)
-        year += year < 80 ? 2000 : 1900;
-    if (WeekdayOf(day, month, year) == 0)
-        return;
-    facts->year = year;
-    facts->month = month;
-    facts->day = day;
 }
 
 // "major.minor"-style revision bytes; 0xFF in either means none.
@@ -184,7 +152,11 @@ void ReadBiosFacts(const SmbiosTable *table, BiosFacts *facts) {
     facts->vendor = SmbiosString(&s, 0x04);
     facts->version = SmbiosString(&s, 0x05);
     facts->releaseDate = SmbiosString(&s, 0x08);
-    ReadReleaseDate(facts->releaseDate, facts);
+    CalendarDate date = {0, 0, 0};
+    ReadReleaseDate(facts->releaseDate, &date);
+    facts->year = date.year;
+    facts->month = date.month;
+    facts->day = date.day;
     long long rom = SmbiosByte(&s, 0x09);
     facts->romSizeKb = rom < 0 ? -1 : (rom + 1) * 64;
     long long extended = SmbiosWord(&s, 0x18);
@@ -243,8 +215,7 @@ void ProcessorId(const SmbiosStructure *s, char *id) {
     static const int kOrder[8] = {0x0F, 0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x09, 0x08};
     for (int i = 0; i < 8; ++i) {
         unsigned char byte = s->formatted[kOrder[i]];
-        id[2 * i] = kHexDigits[byte >> 4];
-        id[2 * i + 1] = kHexDigits[byte & 0x0F];
+        PutHex(id + 2 * i, byte, 2);
     }
     id[16] = '\0';
 }
@@ -356,8 +327,7 @@ UuidState ReadUuid(const SmbiosTable *table, const SmbiosStructure *s, char *tex
         if (i == 4 || i == 6 || i == 8 || i == 10)
             *out++ = '-';
         unsigned char byte = b[little ? kLittle[i] : i];
-        *out++ = kHexDigits[byte >> 4];
-        *out++ = kHexDigits[byte & 0x0F];
+        out = PutHex(out, byte, 2);
     }
     *out = '\0';
     return kUuidShown;

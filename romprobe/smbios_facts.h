@@ -6,7 +6,7 @@
 #define ROMPROBE_SMBIOS_FACTS_H
 
 #include "probe_text.h"
-#include "report/dates.h"
+#include "calendar.h"
 #include "smbios.h"
 
 // Numbers and flags below are -1 where the table does not hold the value.

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "text_helpers.h"
+
 namespace {
 
 const int kLabelWidth = 19; // the longest label and its colon, and a blank

@@ -4,7 +4,7 @@
 #define ROMPROBE_SUMMARY_WRITER_H
 
 #include "output.h"
-#include "report/dates.h"
+#include "calendar.h"
 #include "smbios_facts.h"
 
 // language: 1 = German, 0 = English.

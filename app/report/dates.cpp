@@ -15,8 +15,6 @@ const char *const kWeekdaysGerman[8] = {"",         "Sonntag",    "Montag",  "Di
 const char *const kWeekdaysEnglish[8] = {"",          "Sunday",   "Monday", "Tuesday",
                                          "Wednesday", "Thursday", "Friday", "Saturday"};
 const char *const kOrdinalSuffixes[4] = {"th", "st", "nd", "rd"};
-// Integer part of 30.6001 * (month + 1), with January and February as months 13 and 14.
-const int kMonthOffsets[13] = {0, 428, 459, 122, 153, 183, 214, 244, 275, 306, 336, 367, 397};
 
 // Copies count characters from position start (counted from 0) of text into field,
 // stopping at the end of the text.
@@ -59,55 +57,6 @@ int ParseDecimal(const char *text) {
     for (; *p >= '0' && *p <= '9'; ++p)
         value = value * 10u + static_cast<unsigned>(*p - '0');
     return static_cast<int>(negative ? 0u - value : value);
-}
-
-bool IsGregorian(int year, int month, int day) {
-    return year > 1582 || (year == 1582 && month > 10) || (year == 1582 && month == 10 && day > 14);
-}
-
-int DayNumber(int year, int month, int day) {
-    int y = (month == 1 || month == 2) ? year - 1 : year;
-    int k;
-    if (IsGregorian(year, month, day))
-        k = y / 400 - y / 100 + y / 4;
-    else if (y < 0)
-        k = (y + 1) / 4 - 3;
-    else
-        k = y / 4 - 2;
-    int offset = (month >= 1 && month <= 12) ? kMonthOffsets[month] : 0;
-    return day + k + offset + 365 * y - 679004;
-}
-
-int WeekdayOf(int day, int month, int year) {
-    int daysInMonth;
-    switch (month) {
-    case 1:
-    case 3:
-    case 5:
-    case 7:
-    case 8:
-    case 10:
-    case 12:
-        daysInMonth = 31;
-        break;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        daysInMonth = 30;
-        break;
-    case 2:
-        daysInMonth = (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 29 : 28;
-        break;
-    default:
-        return 0;
-    }
-    if (year < 1583 || year > 9999 || day < 1 || day > daysInMonth)
-        return 0;
-    int r = (DayNumber(year, month, day) + 3) % 7;
-    if (r < 0)
-        r += 7;
-    return r + 1;
 }
 
 int OrdinalSuffixIndex(int day) {

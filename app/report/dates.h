@@ -1,15 +1,10 @@
-// Firmware date decoration and the calendar arithmetic beneath it (Modified Julian Day,
-// Gregorian from 15 October 1582, Julian before). Pure code without <windows.h>.
+// Firmware date decoration: the date with its month name, weekday and age, on the calendar
+// arithmetic of common/calendar.h. Pure code without <windows.h>.
 #ifndef FIRMLOOK_DATES_H
 #define FIRMLOOK_DATES_H
 
+#include "calendar.h"
 #include "report_text.h"
-
-struct CalendarDate {
-    int year;
-    int month;
-    int day;
-};
 
 // How the day, month and year fields lie in a date text.
 enum DateLayout {
@@ -29,10 +24,6 @@ void AppendDateDecorationBytes(const char *dateText, int textLength, DateLayout 
                                ReportText *report);
 
 int ParseDecimal(const char *text);
-int DayNumber(int year, int month, int day);
-bool IsGregorian(int year, int month, int day);
-// 1 = Sunday .. 7 = Saturday; 0 for an invalid or out-of-range date.
-int WeekdayOf(int day, int month, int year);
 // Index into "th", "st", "nd", "rd".
 int OrdinalSuffixIndex(int day);
 

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "text_helpers.h"
+
 const char kHelperFileName[] = "Romprobe.exe";
 const char kHelperFolderName[] = "Firmlook";
 
@@ -22,16 +24,6 @@ bool Join(const char *first, const char *second, const char *third, char *buffer
     memcpy(buffer + lengths[0], second, lengths[1]);
     memcpy(buffer + lengths[0] + lengths[1], third, lengths[2] + 1);
     return true;
-}
-
-bool EqualIgnoringCase(const char *a, const char *b) {
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-        char x = *a >= 'A' && *a <= 'Z' ? static_cast<char>(*a - 'A' + 'a') : *a;
-        char y = *b >= 'A' && *b <= 'Z' ? static_cast<char>(*b - 'A' + 'a') : *b;
-        if (x != y)
-            return false;
-    }
-    return *a == *b;
 }
 
 const char *Separator(const char *folder) {

@@ -7,6 +7,7 @@
 #include "../resources/resource.h"
 #include "layout.h"
 #include "shell.h"
+#include "language.h"
 #include "shell_texts.h"
 
 namespace {

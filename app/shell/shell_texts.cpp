@@ -2,19 +2,6 @@
 
 #include "../report/bounded_text.h"
 
-int LanguageFlagFor(unsigned short languageId) {
-    switch (languageId) {
-    case 0x0407: // Germany
-    case 0x0807: // Switzerland
-    case 0x0C07: // Austria
-    case 0x1007: // Luxembourg
-    case 0x1407: // Liechtenstein
-        return 1;
-    default:
-        return 0;
-    }
-}
-
 const CaptionRow kCaptions[kCaptionCount] = {
     {18, "BIOS-Info direkt vom ROM auslesen versuchen",
      "Try to read BIOS-Info directly from the ROM"},

@@ -1,10 +1,7 @@
-// Language choice and the language-dependent texts of the dialog shell.
+// The language-dependent texts of the dialog shell.
 // Pure code without <windows.h>.
 #ifndef FIRMLOOK_SHELL_TEXTS_H
 #define FIRMLOOK_SHELL_TEXTS_H
-
-// 1 (German) for the five German locales, 0 (English) for every other language id.
-int LanguageFlagFor(unsigned short languageId);
 
 struct CaptionRow {
     int id;

@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     unsigned char *table = static_cast<unsigned char *>(malloc(size));
     memcpy(table, data, size);
     char *date = static_cast<char *>(malloc(kRomDateSize));
-    bool found = RawSmbiosBiosDate(table, static_cast<int>(size), date);
+    bool found = SmbiosBiosDate(table, static_cast<int>(size), date);
     if (found) {
         // "MM/DD/YY", taken from the table's "MM/DD/YY" or "MM/DD/YYYY".
         FUZZ_CHECK(strlen(date) == 8);

@@ -43,7 +43,7 @@ std::string RawTable(const std::string &structures, int claimed = -1) {
 
 std::string SmbiosDate(const std::string &raw) {
     char date[kRomDateSize] = "unchanged";
-    bool found = RawSmbiosBiosDate(reinterpret_cast<const unsigned char *>(raw.data()),
+    bool found = SmbiosBiosDate(reinterpret_cast<const unsigned char *>(raw.data()),
                                    static_cast<int>(raw.size()), date);
     return found ? date : "no date";
 }
@@ -54,7 +54,10 @@ TEST(Smbios, ReleaseDateOfTheBiosInformation) {
     EXPECT_EQ(SmbiosDate(RawTable(kSystem + BiosInformation(1, {"06/20/19"}) + kEnd)), "06/20/19");
     // A table without its end structure still gives the date of a complete structure.
     EXPECT_EQ(SmbiosDate(RawTable(bios)), "03/15/11");
-    for (const char *form : {"2011-03-15", "3/15/2011", "03/15/2011 ", "03-15-11", "", "03/1x/11"})
+    // Read as Romprobe's summary reads it: trailing blanks dropped, impossible days refused.
+    EXPECT_EQ(SmbiosDate(RawTable(BiosInformation(1, {"03/15/2011  "}) + kEnd)), "03/15/11");
+    for (const char *form : {"2011-03-15", "3/15/2011", "03-15-11", "", "03/1x/11", "13/45/2011",
+                             "02/29/2011", "01/01/1975"})
         EXPECT_EQ(SmbiosDate(RawTable(BiosInformation(1, {form}) + kEnd)), "no date") << form;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/layout.h"
+#include "language.h"
 #include "shell/shell_texts.h"
 
 namespace {

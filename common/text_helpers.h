@@ -1,0 +1,21 @@
+// Small text helpers shared by Firmlook and Romprobe. Plain code without <windows.h>.
+#ifndef COMMON_TEXT_HELPERS_H
+#define COMMON_TEXT_HELPERS_H
+
+// A–Z as a–z; every other byte as it is.
+char LowerAscii(char c);
+// Whether a and b are the same text, ASCII letters compared without case.
+bool EqualIgnoringCase(const char *a, const char *b);
+
+// Whether the count bytes are all the digits 0 to 9.
+bool AreDigits(const unsigned char *bytes, int count);
+// The value of count digits (check them with AreDigits first).
+int DigitsValue(const unsigned char *bytes, int count);
+
+// Writes the low digits hex digits of value, upper case; returns the end.
+char *PutHex(char *out, unsigned value, int digits);
+// Writes the decimal digits of value and a NUL; returns where the NUL is. Takes no 64-bit
+// division, which would pull a runtime routine into the 32-bit programs.
+char *DecimalText(char *text, unsigned long long value);
+
+#endif
