@@ -7,41 +7,38 @@
 
 namespace {
 
-const char *const kNames[24] = {"",
-                                "95",
-                                "98",
-                                "ME",
-                                "unknown Windows",
-                                "XP",
-                                "2000",
-                                "2000 Server",
-                                "XP x64 Edition",
-                                "Server 2003",
-                                "Vista",
-                                "Server 2008",
-                                "Seven",
-                                "Server 2008 R2",
-                                "Eight",
-                                "Server 2012",
-                                "8.1",
-                                "Server 2012 R2",
-                                "10",
-                                "11",
-                                "Server 2016",
-                                "Server 2019",
-                                "Server 2022",
-                                "Server 2025"};
-// 10.0 tells its releases apart by build: workstation 11 from 22000 on, and the servers
-// 2019, 2022 and 2025 from these builds on (2016 below the first).
-const int kElevenBuild = 22000;
-const int kServerBuilds[3] = {17763, 20348, 26100};
-const char *const kSuffixes[7] = {"",
-                                  "A (OSR 1.0)",
-                                  "B (OSR 2.0)",
-                                  "B (OSR 2.1)",
-                                  "C (OSR 2.5)",
-                                  " (Final Release)",
-                                  " (Second Edition)"};
+// A version's names from a build on: the workstation form and the form of its variant (the
+// server, or for 4.x the 9x line); NULL where that form has no name from this build on. The
+// last row that fits wins, so a version's rows go by rising build.
+struct NameRow {
+    unsigned char major, minor;
+    unsigned short fromBuild;
+    const char *workstation, *variant;
+};
+const NameRow kNameRows[] = {
+    {4, 0, 0, NULL, "95"},
+    {4, 0, 951, NULL, "95A (OSR 1.0)"},
+    {4, 0, 1111, NULL, "95B (OSR 2.0)"},
+    {4, 0, 1212, NULL, "95B (OSR 2.1)"},
+    {4, 0, 1214, NULL, "95C (OSR 2.5)"},
+    {4, 10, 0, NULL, "98"},
+    {4, 10, 1998, NULL, "98 (Final Release)"},
+    {4, 10, 2000, NULL, "98 (Second Edition)"},
+    {4, 90, 0, NULL, "ME"},
+    {5, 0, 0, "2000", "2000 Server"},
+    {5, 1, 0, "XP", "XP"},
+    {5, 2, 0, "XP x64 Edition", "Server 2003"},
+    {6, 0, 0, "Vista", "Server 2008"},
+    {6, 1, 0, "Seven", "Server 2008 R2"},
+    {6, 2, 0, "Eight", "Server 2012"},
+    {6, 3, 0, "8.1", "Server 2012 R2"},
+    {10, 0, 0, "10", "Server 2016"},
+    {10, 0, 17763, NULL, "Server 2019"},
+    {10, 0, 20348, NULL, "Server 2022"},
+    {10, 0, 22000, "11", NULL},
+    {10, 0, 26100, NULL, "Server 2025"},
+};
+
 const char *const kEditions[17] = {"",
                                    " Ultimate",
                                    " Home Basic",
@@ -78,6 +75,19 @@ bool IsVariant(const VersionFacts *f) {
            (f->queryCount == 2 && f->productType != 1);
 }
 
+// The name of the version in its form; NULL when the table has none.
+const char *VersionName(const VersionFacts *f, bool variant) {
+    // 95 OSR 2.5 reports 4.03.
+    int minor = f->major == 4 && f->minor == 3 ? 0 : f->minor;
+    const char *name = NULL;
+    for (const NameRow &row : kNameRows) {
+        const char *form = variant ? row.variant : row.workstation;
+        if (row.major == f->major && row.minor == minor && f->build >= row.fromBuild && form)
+            name = form;
+    }
+    return name;
+}
+
 } // namespace
 
 bool NeedsProductInfo(const VersionFacts *f) {
@@ -90,47 +100,11 @@ bool NeedsWow64Query(const VersionFacts *f) {
 
 void ComposeWindowsVersionName(const VersionFacts *f, char *nameText) {
     const bool variant = IsVariant(f);
-    int name = 0, suffix = 0;
-    nameText[0] = '\0';
-    if (f->major == 4 && variant) {
-        if (f->minor == 0 || f->minor == 3) {
-            name = 1;
-            suffix =
-                (f->build >= 951) + (f->build >= 1111) + (f->build >= 1212) + (f->build >= 1214);
-        } else if (f->minor == 10) {
-            name = 2;
-            suffix = f->build >= 2000 ? 6 : f->build >= 1998 ? 5 : 0;
-        } else if (f->minor == 90) {
-            name = 3;
-        }
-    }
-    if (f->major < 5 && name == 0) {
+    const char *name = VersionName(f, variant);
+    if (name == NULL && f->major < 5)
         FormatText(nameText, kVersionNameSize, "Windows NT %d.%d", f->major, f->minor);
-    } else {
-        if (f->major == 5) {
-            if (f->minor == 0)
-                name = 6;
-            else if (f->minor == 1)
-                name = 5;
-            else if (f->minor == 2)
-                name = 8;
-        } else if (f->major == 6 && f->minor >= 0 && f->minor <= 3) {
-            name = 10 + 2 * f->minor;
-        } else if (f->major == 10 && f->minor == 0) {
-            name = f->build >= kElevenBuild ? 19 : 18;
-        }
-        if (name == 0)
-            name = 4;
-        if (name >= 18 && variant) {
-            // 10.0 has more server names than workstation names; the build picks one.
-            name = 20;
-            for (int threshold : kServerBuilds)
-                name += f->build >= threshold;
-        } else if (name > 5 && variant) {
-            ++name;
-        }
-        FormatText(nameText, kVersionNameSize, "Windows %s%s", kNames[name], kSuffixes[suffix]);
-    }
+    else
+        FormatText(nameText, kVersionNameSize, "Windows %s", name ? name : "unknown Windows");
 
     if (NeedsProductInfo(f)) {
         for (const ProductRow &row : kProducts) {
@@ -144,7 +118,7 @@ void ComposeWindowsVersionName(const VersionFacts *f, char *nameText) {
 
     char bitness[32] = " (64Bit Windows Version) ";
     if (NeedsWow64Query(f)) {
-        if (name == 8 && !f->wow64)
+        if (f->major == 5 && f->minor == 2 && !variant && !f->wow64)
             FormatText(nameText, kVersionNameSize, "Windows Server 2003 or ReactOS");
         if (!f->wow64)
             memcpy(bitness + 2, "32", 2);
