@@ -1,0 +1,16 @@
+// Gathering the Secure Boot bytes: from this PC's firmware variables, else from the boot log
+// that TPM Base Services hand out, with the firmware type and Windows' registry values; or
+// from a copy of Linux's efivarfs folder and a boot log file.
+#ifndef ROMPROBE_SECURE_BOOT_READ_H
+#define ROMPROBE_SECURE_BOOT_READ_H
+
+#include "secure_boot_bytes.h"
+
+// This PC. The buffers live until the process ends.
+void ReadSecureBootOfThisPc(SecureBootBytes *bytes);
+
+// The files; either may be NULL. Nothing of this PC is read.
+void ReadSecureBootFiles(const char *efivarsFolder, const char *bootLogFile,
+                         SecureBootBytes *bytes);
+
+#endif
