@@ -15,15 +15,15 @@ project_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCach
 wine() { bash "$here/run-under-wine.sh" "$build" "${locale:-en_US.UTF-8}" "$@"; }
 
 # expect CODE STREAM LINE ARGUMENTS...: Romprobe ARGUMENTS ends with exit code CODE, its first
-# line on STREAM (out or err) is LINE (an extended regular expression for the whole line, the
-# CR aside) and the other stream stays empty. After exit code 2 the usage or the keyword list
-# follows the line; otherwise the line is all there is.
+# line on STREAM (out or err) is LINE, whole and to the letter (the CR aside), and the other
+# stream stays empty. After exit code 2 the usage or the keyword list follows the line;
+# otherwise the line is all there is.
 expect() {
   local want=$1 stream=$2 line=$3 code=0 other=out text first ok=1; shift 3
   [ "$stream" = out ] && other=err
   wine Romprobe.exe "$@" >"$work/out" 2>"$work/err" || code=$?
   text=$(tr -d '\r' <"$work/$stream"); first=${text%%$'\n'*}
-  [ "$code" = "$want" ] && grep -qxE -- "$line" <<<"$first" && [ ! -s "$work/$other" ] || ok=0
+  [ "$code" = "$want" ] && grep -qxF -- "$line" <<<"$first" && [ ! -s "$work/$other" ] || ok=0
   if [ "$want" = 2 ]; then
     grep -qE '^(Usage: Romprobe|Keywords:)' <<<"$(sed -n 2p <<<"$text")" || ok=0
   else
@@ -43,7 +43,7 @@ wine Romprobe.exe --version >/dev/null
 # lacks as an empty line, the processor ID from dmidecode's ID bytes in the order of WMIC's
 # ProcessorId; bytes outside ASCII, which dmidecode shows as '.', in the console's code page.
 # Every run of Romprobe in the batch file must end with exit code 0.
-expect 2 err 'Romprobe: unknown keyword: \?' -s '?'
+expect 2 err 'Romprobe: unknown keyword: ?' -s '?'
 keywords=$(tr -d '\r' <"$work/err" | sed -n 's/^  //p')
 [ -n "$keywords" ] || { echo "Romprobe lists no keywords"; exit 1; }
 { echo "@echo off"
@@ -103,4 +103,4 @@ expect 1 err "Romprobe: cannot write dmidecode-check" --smbios dmidecode-check/s
 expect 2 err "Romprobe: missing value after --smbios" --smbios
 expect 2 err "Romprobe: unknown option: -t" -t 17
 expect 2 err "Romprobe: unknown keyword: uuid" -s uuid
-expect 0 out "Romprobe ${project_version//./\\.}" --version
+expect 0 out "Romprobe $project_version" --version
