@@ -36,8 +36,14 @@ check "icon group 101 holds one 48 x 48 image of 24 bits" \
   bash -c "sed -n '/^101 14/,/^END/p' '$work/resources.rc' | grep -q 'Has 1 elements' &&
            sed -n '/^101 14/,/^END/p' '$work/resources.rc' | grep -q '\"\\\\060\\\\060\\\\000\\\\000\", 1, 24,'"
 check "version block names Firmlook" grep -q 'VALUE "FileDescription", "Firmlook"' "$work/resources.rc"
+# The project's version, four numbers, in the version block and in both manifests.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+check "the project version ($version) has four numbers" grep -qxE '[0-9]+(\.[0-9]+){3}' <<<"$version"
+for value in FileVersion ProductVersion; do
+  check "version block's $value is $version" grep -qF "VALUE \"$value\", \"$version\"" "$work/resources.rc"
+done
 manifest=$(sed -n '/RT_MANIFEST/,/^END/p' "$work/resources.rc")
-for needle in 'name=""Tolvo.Firmlook""' '<description>Firmlook</description>' \
+for needle in "name=\"\"Tolvo.Firmlook\"\" version=\"\"$version\"\"" '<description>Firmlook</description>' \
               'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""' \
               'level=""asInvoker""' '>true</dpiAware>' \
               'supportedOS Id=""{e2011457-1546-43c5-a5fe-008deee3d3f0}""' \
@@ -80,18 +86,17 @@ check "Romprobe.exe finds GetSystemFirmwareTable at run time, not by import" \
 # VirtualStore (Wine has none, so only this check holds it), and Firmlook's supportedOS list.
 $windres -J coff -i "$probe" -O rc -o "$work/probe-resources.rc" 2>"$work/probe-windres.log"
 probemanifest=$(sed -n '/RT_MANIFEST/,/^END/p' "$work/probe-resources.rc")
-version=$(grep -o 'name=""Tolvo.Firmlook"" version=""[0-9.]*""' <<<"$manifest" | grep -o '[0-9.]*""$')
-for needle in "name=\"\"Tolvo.Romprobe\"\" version=\"\"$version" 'level=""asInvoker""'; do
+for needle in "name=\"\"Tolvo.Romprobe\"\" version=\"\"$version\"\"" 'level=""asInvoker""'; do
   check "Romprobe.exe's manifest holds $needle" grep -qF "$needle" <<<"$probemanifest"
 done
 supported() { grep -o 'supportedOS Id=""{[^}]*}""' <<<"$1" | sort; }
 check "Romprobe.exe's manifest lists the supportedOS entries of Firmlook.exe's ($(supported "$probemanifest" | wc -l))" \
   test -n "$(supported "$manifest")" -a "$(supported "$probemanifest")" = "$(supported "$manifest")"
 
-# Release form: sizes within their limits, no symbols, no link time stamp (the release zip
-# must come out the same from every build of one commit).
-for limit in Firmlook.exe:49152 memquery.dll:14336 Romprobe.exe:49152; do
-  file=${limit%%:*}; max=${limit#*:}
+# Release form: sizes within their limits in KB, no symbols, no link time stamp (the release
+# zip must come out the same from every build of one commit).
+for limit in Firmlook.exe:52 memquery.dll:14 Romprobe.exe:64; do
+  file=${limit%%:*}; max=$((${limit#*:} * 1024))
   if [ ! -f "$build/$file" ]; then check "$file is built" false; continue; fi
   size=$(stat -c %s "$build/$file")
   check "$file is $size bytes ($((size / 1024)) KB), at most $max" test "$size" -le "$max"

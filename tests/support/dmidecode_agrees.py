@@ -5,7 +5,7 @@ Every fact of every structure must agree, absent facts included, as must the num
 structures of each kind and the SMBIOS version. With --wine the JSON came from the tables
 that Wine hands out, which Wine builds itself from the kernel's DMI fields (its own version,
 the machine-id as UUID, no processors or memory): then only the facts both show are held
-against each other.
+against each other. Either way some facts must have been compared.
 usage: dmidecode_agrees.py ROMPROBE_JSON DMIDECODE_TEXT [--wine]
 """
 import json, re, sys
@@ -94,9 +94,10 @@ for name, (kind, pairs) in labels.items():
 # The OEM strings of all type 11 structures, in order.
 strings = [value for fields, _ in shown.get(11, []) for label, value in fields.items()
            if re.fullmatch(r"String \d+", label)]
-if (not wine or facts["oem_strings"]) and [ours(s) for s in facts["oem_strings"]] != strings:
-    failures.append(f"oem_strings: Romprobe {facts['oem_strings']!r}, dmidecode {strings!r}")
-compared += len(strings)
+if not wine or facts["oem_strings"]:
+    compared += len(strings)
+    if [ours(s) for s in facts["oem_strings"]] != strings:
+        failures.append(f"oem_strings: Romprobe {facts['oem_strings']!r}, dmidecode {strings!r}")
 if not wine:
     text = open(sys.argv[2], encoding="latin-1").read()
     version = re.search(r"^SMBIOS (\d+\.\d+)(\.\d+)? present", text, re.M)
@@ -104,5 +105,7 @@ if not wine:
         failures.append(f"smbios_version: Romprobe {facts['smbios_version']!r}, dmidecode {version and version[1]!r}")
     if facts["bios"]["uefi"] != ("UEFI is supported" in shown[0][0][1]):
         failures.append("bios.uefi")
+if compared == 0:  # a dmidecode text or JSON that holds nothing proves nothing
+    failures.append("no fact was compared")
 print("\n".join(["FAIL " + f for f in failures]) or f"dmidecode agrees on all {compared} facts compared")
 sys.exit(1 if failures else 0)
