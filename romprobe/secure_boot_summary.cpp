@@ -206,6 +206,8 @@ void WriteSecureBootSummary(const SecureBootFacts *facts, int language, bool aft
         Say(&s, "unsupported", "nicht unterstützt");
     else if (enabled >= 0)
         Say(&s, enabled ? "on" : "off", enabled ? "ein" : "aus");
+    else if (facts->variables[kVarSecureBoot].bytes != NULL) // read, but empty
+        Say(&s, "unknown", "unbekannt");
     if (setup >= 0) {
         Label(&s, "Setup mode", "Setup-Modus");
         Say(&s, setup ? "yes" : "no", setup ? "ja" : "nein");
