@@ -82,14 +82,14 @@ bool NextLogEvent(EventLogWalk *walk, LogEvent *event) {
     p = first || walk->algorithms == 0 ? p + 28 : SkipDigests(walk, p + 8);
     if (p == NULL)
         return false;
-    unsigned long length = walk->end - p < 4 ? 0xFFFFFFFF : ReadLe32(p);
-    if (length > static_cast<unsigned long>(walk->end - p - 4)) {
+    long left = walk->end - p - 4; // after the event's size
+    if (left < 0 || ReadLe32(p) > static_cast<unsigned long>(left)) {
         walk->error = first ? kLogBadHeader : kLogEventPastEnd;
         return false;
     }
     event->data = p + 4;
-    event->length = static_cast<int>(length);
-    walk->next = event->data + length;
+    event->length = static_cast<int>(ReadLe32(p));
+    walk->next = event->data + event->length;
     if (first)
         ReadSpecId(walk, *event);
     return walk->error == kDataOk;
