@@ -258,23 +258,16 @@ write("format_text_fuzz", "no-room", bytes([0]) + number_piece(7) + PERCENT)
 
 
 # Secure Boot: Microsoft's certificates, key stores and a real boot log, whole and cut short.
-SECUREBOOT = os.path.join(HERE, "..", "data", "secureboot")
-
-
 def secureboot(name):
-    with open(os.path.join(SECUREBOOT, name), "rb") as f:
+    with open(os.path.join(HERE, "..", "data", "secureboot", name), "rb") as f:
         return f.read()
 
 
-for name in ("windows-uefi-ca-2023", "MicCorKEKCA2011_2011-06-24", "WindowsOEMDevicesPK"):
-    write("certificate_fuzz", name, secureboot("certs/%s.der" % name))
-write("certificate_fuzz", "cut-in-issuer", secureboot("certs/windows-uefi-ca-2023.der")[:300])
-UPDATED_DB = b"".join(secureboot("esl/%s.esl" % name) for name in (
+write("certificate_fuzz", "windows-uefi-ca-2023", secureboot("certs/windows-uefi-ca-2023.der"))
+DB = b"".join(secureboot("esl/%s.esl" % name) for name in (
     "MicWinProPCA2011_2011-10-19", "MicCorUEFCA2011_2011-06-27", "windows-uefi-ca-2023"))
-write("signature_list_fuzz", "db-three-certificates", UPDATED_DB)
-write("signature_list_fuzz", "db-cut-short", UPDATED_DB[:2000])
-write("signature_list_fuzz", "pk-external-management",
-      secureboot("vmware-efivars/PK-8be4df61-93ca-11d2-aa0d-00e098032b8c")[4:])
+write("signature_list_fuzz", "db-three-certificates", DB)
+write("signature_list_fuzz", "db-cut-short", DB[:2000])
 LOG = secureboot("boot-log-arch-linux.bin")
 write("event_log_fuzz", "arch-linux-crypto-agile", LOG)
 write("event_log_fuzz", "arch-linux-cut-in-db", LOG[:6000])

@@ -1,5 +1,5 @@
 // Romprobe's walk through an EFI signature database and everything written of it: the store
-// as PK, KEK, db and dbx at once, in the JSON, both summaries and the -s values.
+// as PK, KEK, db and dbx at once, in the JSON, a summary and the -s values.
 //
 // Input: the store's bytes, in a buffer of exactly their size.
 #include "firmware_errors.h"
@@ -8,15 +8,6 @@
 #include "secure_boot_keywords.h"
 #include "secure_boot_summary.h"
 #include "signature_list.h"
-
-namespace {
-
-void Discard(void *, const char *bytes, int count) {
-    for (int i = 0; i < count; ++i)
-        FUZZ_CHECK(bytes[i] != '\0');
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     unsigned char *store = static_cast<unsigned char *>(malloc(size));
@@ -40,10 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     for (int v = kVarPk; v <= kVarDbx; ++v)
         facts.variables[v] = {store, static_cast<int>(size)};
     static Output out;
-    OutputStart(&out, Discard, NULL);
+    OutputStart(&out, CheckNoNul, NULL);
     WriteSecureBootJson(&facts, 1, &out);
-    WriteSecureBootSummary(&facts, 0, true, &out);
-    WriteSecureBootSummary(&facts, 1, false, &out);
+    WriteSecureBootSummary(&facts, static_cast<int>(size & 1), true, &out);
     for (int k = 0; SecureBootKeywordName(k) != NULL; ++k)
         WriteSecureBootKeywordValue(&facts, k, &out);
     OutputFlush(&out);

@@ -1,6 +1,5 @@
 // Romprobe's view of Secure Boot data in files, for tests/support/secureboot_agrees.py: the
-// "secure_boot" JSON object of an efivarfs copy (--efivars DIR), a boot log (--boot-log FILE)
-// or raw signature lists (pk=FILE kek=FILE db=FILE dbx=FILE).
+// "secure_boot" JSON object of efivarfs copies (--efivars DIR) and boot logs (--boot-log FILE).
 #include <dirent.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -8,52 +7,36 @@
 
 #include "secure_boot_json.h"
 
-namespace {
-
-// The whole file, kept for the run; NULL when unreadable.
-unsigned char *Slurp(const char *path, int *size) {
+// The whole file, kept for the run (nothing of one that cannot be read).
+static unsigned char *Slurp(const char *path, int *size) {
     FILE *file = fopen(path, "rb");
-    if (file == NULL)
-        return NULL;
-    const int kMost = 1 << 22;
-    unsigned char *bytes = static_cast<unsigned char *>(malloc(kMost));
-    *size = static_cast<int>(fread(bytes, 1, kMost, file));
-    fclose(file);
+    unsigned char *bytes = static_cast<unsigned char *>(malloc(1 << 22));
+    *size = file == NULL ? 0 : static_cast<int>(fread(bytes, 1, 1 << 22, file));
     return bytes;
 }
 
-void Write(void *, const char *bytes, int count) {
+static void Write(void *, const char *bytes, int count) {
     fwrite(bytes, 1, static_cast<size_t>(count), stdout);
 }
-
-} // namespace
 
 int main(int argc, char **argv) {
     SecureBootFacts facts;
     ClearSecureBootFacts(&facts);
     facts.source = kSourceFiles;
     facts.firmwareType = kFirmwareUefi;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i + 1 < argc; i += 2) {
         int size = 0;
-        if (strcmp(argv[i], "--boot-log") == 0 && i + 1 < argc) {
-            unsigned char *log = Slurp(argv[++i], &size);
+        char path[4096];
+        if (strcmp(argv[i], "--boot-log") == 0) {
+            unsigned char *log = Slurp(argv[i + 1], &size);
             ReadBootLogVariables(log, size, &facts);
-        } else if (strcmp(argv[i], "--efivars") == 0 && i + 1 < argc) {
-            DIR *dir = opendir(argv[++i]);
-            for (dirent *e = dir ? readdir(dir) : NULL; e != NULL; e = readdir(dir)) {
-                int variable = EfivarsFileVariable(e->d_name);
-                char path[4096];
-                snprintf(path, sizeof path, "%s/%s", argv[i], e->d_name);
-                unsigned char *file = variable >= 0 ? Slurp(path, &size) : NULL;
-                EfivarsFileData(file, size, &facts.variables[variable < 0 ? 0 : variable]);
-            }
-        } else {
-            const char *const stores[4] = {"pk=", "kek=", "db=", "dbx="};
-            for (int s = 0; s < 4; ++s)
-                if (strncmp(argv[i], stores[s], strlen(stores[s])) == 0) {
-                    FirmwareBytes &store = facts.variables[kVarPk + s];
-                    store.bytes = Slurp(argv[i] + strlen(stores[s]), &store.length);
-                }
+        }
+        DIR *folder = strcmp(argv[i], "--efivars") == 0 ? opendir(argv[i + 1]) : NULL;
+        for (dirent *file = folder ? readdir(folder) : NULL; file != NULL; file = readdir(folder)) {
+            int variable = EfivarsFileVariable(file->d_name);
+            snprintf(path, sizeof path, "%s/%s", argv[i + 1], file->d_name);
+            unsigned char *bytes = variable >= 0 ? Slurp(path, &size) : NULL;
+            EfivarsFileData(bytes, size, &facts.variables[variable >= 0 ? variable : 0]);
         }
     }
     Output out;
