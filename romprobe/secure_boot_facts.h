@@ -30,11 +30,15 @@ struct FirmwareBytes {
 };
 
 struct SecureBootFacts {
-    int source, firmwareType, unread;
+    int source;       // SecureBootSource: the first that gave a variable
+    int firmwareType; // FirmwareType; kFirmwareUefi for files, since only UEFI has these stores
+    int unread;       // SecureBootUnread
     FirmwareBytes variables[kVars]; // each variable's data, without attributes
     FirmwareBytes bootLog;          // the whole log, for the boot authorities
     int logError;                   // the FirmwareDataError that cut the boot log short
-    // Windows' view from the registry; -1, and an empty status, where not read.
+    // Windows' view from the registry, never in the firmware's place: UEFISecureBootEnabled,
+    // AvailableUpdates, WindowsUEFICA2023Capable (-1 where not read) and UEFICA2023Status
+    // (NUL-terminated Windows-1252, empty where not read).
     long long windowsEnabled, windowsUpdates, windowsCapable;
     char windowsStatus[32];
 };
@@ -55,8 +59,9 @@ bool EfivarsFileData(const unsigned char *file, int size, FirmwareBytes *data);
 // SecureBoot and SetupMode as 1 or 0; -1 when not read or empty.
 int SecureBootFlag(const SecureBootFacts *facts, int variable);
 
-// Takes the variables from the PCR 7 events of a boot log, which must live as long as facts;
-// returns kDataOk or the FirmwareDataError that cut the log short (what came before is kept).
+// Takes the variables not yet read from the PCR 7 events of a boot log (the first event of
+// each), and keeps the log for its boot authorities: it must live as long as facts. Returns
+// kDataOk or the FirmwareDataError that cut the log short (what came before is kept).
 int ReadBootLogVariables(const unsigned char *log, int size, SecureBootFacts *facts);
 
 #endif
