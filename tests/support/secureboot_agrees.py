@@ -97,23 +97,24 @@ for pc, (stores, expected) in pcs.items():
     if verdict != expected:
         failures.append(f"{pc}: verdict {verdict}, expected {expected}")
 
-# A VMware virtual machine's efivarfs copy.
-folder = os.path.join(data, "vmware-efivars")
-agree("efivars", ours("--efivars", folder), {name: open(os.path.join(folder, file), "rb").read()[4:]
-      for name, file in (("PK", "PK-" + GLOBAL), ("KEK", "KEK-" + GLOBAL), ("db", "db-" + IMAGES))})
+# Real efivarfs copies.
+for folder in (os.path.join(data, "vmware-efivars"), os.path.join(data, "ovmf-efivars")):
+    stores = {name.split("-")[0]: open(os.path.join(folder, name), "rb").read()[4:]
+              for name in os.listdir(folder) if name.split("-")[0] in ("PK", "KEK", "db", "dbx")}
+    agree(folder, ours("--efivars", folder), stores)
 
-# A boot log: the variables of its PCR 7 configuration events as tpm2_eventlog shows them.
-log = os.path.join(data, "boot-log-arch-linux.bin")
-mine = ours("--boot-log", log)
-shown = dict(re.findall(r"PCRIndex: 7\n  EventType: EV_EFI_VARIABLE_DRIVER_CONFIG\n(?:  .*\n)*?"
-                        r"    UnicodeName: (\w+)\n(?:    VariableData: \"([0-9a-f]*)\")?",
-                        run("tpm2_eventlog", log)))
-if sorted(shown) != ["KEK", "PK", "SecureBoot", "db", "dbx"]:
-    failures.append(f"boot log: tpm2_eventlog shows {sorted(shown)}")
-compared += 1
-if mine["enabled"] != {"": None, "00": False, "01": True}.get(shown.pop("SecureBoot", "?"), "?"):
-    failures.append(f"boot log SecureBoot: {mine['enabled']}")
-agree("boot log", mine, {name: bytes.fromhex(payload) for name, payload in shown.items()})
+# Boot logs: the variables of their PCR 7 configuration events as tpm2_eventlog shows them.
+for log in (os.path.join(data, "boot-log-arch-linux.bin"), os.path.join(data, "boot-log-ovmf.bin")):
+    mine = ours("--boot-log", log)
+    shown = dict(re.findall(r"PCRIndex: 7\n  EventType: EV_EFI_VARIABLE_DRIVER_CONFIG\n(?:  .*\n)*?"
+                            r"    UnicodeName: (\w+)\n(?:    VariableData: \"([0-9a-f]*)\")?",
+                            run("tpm2_eventlog", log)))
+    if sorted(shown) != ["KEK", "PK", "SecureBoot", "db", "dbx"]:
+        failures.append(f"{log}: tpm2_eventlog shows {sorted(shown)}")
+    compared += 1
+    if mine["enabled"] != {"": None, "00": False, "01": True}.get(shown.pop("SecureBoot", "?"), "?"):
+        failures.append(f"{log} SecureBoot: {mine['enabled']}")
+    agree(log, mine, {name: bytes.fromhex(payload) for name, payload in shown.items()})
 
 print("".join(f"FAIL {failure}\n" for failure in failures) + f"{compared} facts compared, {len(failures)} disagree")
 sys.exit(1 if failures or compared == 0 else 0)
