@@ -268,6 +268,5 @@ DB = b"".join(secureboot("esl/%s.esl" % name) for name in (
     "MicWinProPCA2011_2011-10-19", "MicCorUEFCA2011_2011-06-27", "windows-uefi-ca-2023"))
 write("signature_list_fuzz", "db-three-certificates", DB)
 write("signature_list_fuzz", "db-cut-short", DB[:2000])
-LOG = secureboot("boot-log-arch-linux.bin")
-write("event_log_fuzz", "arch-linux-crypto-agile", LOG)
-write("event_log_fuzz", "arch-linux-cut-in-db", LOG[:6000])
+write("event_log_fuzz", "arch-linux-crypto-agile", secureboot("boot-log-arch-linux.bin"))
+write("event_log_fuzz", "ovmf-shim-grub-four-digests", secureboot("boot-log-ovmf.bin"))

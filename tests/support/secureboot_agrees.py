@@ -106,12 +106,17 @@ for folder in (os.path.join(data, "vmware-efivars"), os.path.join(data, "ovmf-ef
 # Boot logs: the variables of their PCR 7 configuration events as tpm2_eventlog shows them.
 for log in (os.path.join(data, "boot-log-arch-linux.bin"), os.path.join(data, "boot-log-ovmf.bin")):
     mine = ours("--boot-log", log)
+    text = run("tpm2_eventlog", log)
     shown = dict(re.findall(r"PCRIndex: 7\n  EventType: EV_EFI_VARIABLE_DRIVER_CONFIG\n(?:  .*\n)*?"
-                            r"    UnicodeName: (\w+)\n(?:    VariableData: \"([0-9a-f]*)\")?",
-                            run("tpm2_eventlog", log)))
+                            r"    UnicodeName: (\w+)\n(?:    VariableData: \"([0-9a-f]*)\")?", text))
+    # The boot authorities: certificates bare or after an owner's GUID (EFI_SIGNATURE_DATA).
+    found = re.findall(r"_AUTHORITY\n(?:  .*\n)*?    VariableData: \"([0-9a-f]*)\"", text)
+    signers = [certificate(write("signer", d[16 * (d[:2] != b"0\x82"):]))["subject"]
+               for d in map(bytes.fromhex, found) if b"0\x82" in (d[:2], d[16:18])]
+    if mine["boot_authorities"] != signers:
+        failures.append(f"{log} authorities: {mine['boot_authorities']}, theirs {signers}")
     if sorted(shown) != ["KEK", "PK", "SecureBoot", "db", "dbx"]:
         failures.append(f"{log}: tpm2_eventlog shows {sorted(shown)}")
-    compared += 1
     if mine["enabled"] != {"": None, "00": False, "01": True}.get(shown.pop("SecureBoot", "?"), "?"):
         failures.append(f"{log} SecureBoot: {mine['enabled']}")
     agree(log, mine, {name: bytes.fromhex(payload) for name, payload in shown.items()})
