@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <stdio.h>
 
+#include "firmware_bytes.h"
 #include "firmware_read.h"
 
 namespace {
@@ -17,7 +18,7 @@ typedef UINT32(WINAPI *LogQuery)(void *context, BYTE *buffer, UINT32 *size);
 typedef UINT32(WINAPI *ContextClose)(void *context);
 
 const DWORD kVariableLimit = 0x100000; // larger stores are not believed
-const UINT32 kLogLimit = 0x1000000;
+const UINT32 kLogLimit = 0x1000000;    // larger logs are not believed
 const UINT32 kTbsBufferTooSmall = 0x80284005;
 
 FARPROC Kernel(const char *name) {
@@ -43,12 +44,9 @@ void EnableSystemEnvironmentPrivilege() {
     CloseHandle(token);
 }
 
-// One variable into a heap buffer that grows until it fits; false with the error otherwise.
-bool ReadVariable(VariableQueryEx queryEx, VariableQuery query, int variable, ByteRun *run,
-                  DWORD *error) {
-    char guid[48] = "{";
-    lstrcatA(guid, SecureBootVariableGuid(variable));
-    lstrcatA(guid, "}");
+// One variable into a heap buffer that grows until it fits; false when it cannot be read.
+bool ReadVariable(VariableQueryEx queryEx, VariableQuery query, int variable, FirmwareBytes *run) {
+    const char *guid = SecureBootVariableGuid(variable);
     const char *name = SecureBootVariableName(variable);
     for (DWORD size = 0x4000; size <= kVariableLimit; size *= 2) {
         void *buffer = HeapAlloc(GetProcessHeap(), 0, size);
@@ -56,14 +54,21 @@ bool ReadVariable(VariableQueryEx queryEx, VariableQuery query, int variable, By
             break;
         DWORD got = queryEx != NULL ? queryEx(name, guid, buffer, size, NULL)
                                     : query(name, guid, buffer, size);
-        *error = got == 0 ? GetLastError() : ERROR_SUCCESS;
+        DWORD error = got == 0 ? GetLastError() : ERROR_SUCCESS;
         if (got > 0) {
-            run->data = static_cast<unsigned char *>(buffer);
-            run->size = static_cast<int>(got);
+            run->bytes = static_cast<unsigned char *>(buffer);
+            run->length = static_cast<int>(got);
             return true;
         }
         HeapFree(GetProcessHeap(), 0, buffer);
-        if (*error != ERROR_INSUFFICIENT_BUFFER)
+        if (error == ERROR_ENVVAR_NOT_FOUND) {
+            // Absent, as dbx is on some PCs: read, and empty.
+            static const unsigned char kNothing = 0;
+            run->bytes = &kNothing;
+            run->length = 0;
+            return true;
+        }
+        if (error != ERROR_INSUFFICIENT_BUFFER)
             return false;
     }
     return false;
@@ -82,33 +87,29 @@ int FirmwareType(VariableQuery query) {
     return GetLastError() == ERROR_INVALID_FUNCTION ? kFirmwareBios : kFirmwareUefi;
 }
 
-void ReadVariables(SecureBootBytes *bytes) {
+// The variables, when this process may read them; true when any was read.
+bool ReadVariables(SecureBootFacts *facts) {
     VariableQueryEx queryEx = As<VariableQueryEx>(Kernel("GetFirmwareEnvironmentVariableExA"));
     VariableQuery query = As<VariableQuery>(Kernel("GetFirmwareEnvironmentVariableA"));
-    bytes->firmwareType = FirmwareType(query);
-    bytes->variableFailure = kVariablesNoUefi;
-    if ((queryEx == NULL && query == NULL) || bytes->firmwareType == kFirmwareBios)
-        return;
+    facts->firmwareType = FirmwareType(query);
+    if ((queryEx == NULL && query == NULL) || facts->firmwareType == kFirmwareBios)
+        return false;
     EnableSystemEnvironmentPrivilege();
     bool any = false;
-    for (int v = 0; v < kSecureBootVariableCount; ++v) {
-        DWORD error = ERROR_SUCCESS;
-        if (ReadVariable(queryEx, query, v, &bytes->variables[v], &error))
-            any = true;
-        else if (bytes->variableError == 0)
-            bytes->variableError = error;
+    for (int v = 0; v < kVars; ++v) {
+        any = (ReadVariable(queryEx, query, v, &facts->variables[v]) &&
+               facts->variables[v].length > 0) ||
+              any;
     }
-    if (any)
-        bytes->variableFailure = kVariablesRead;
-    else if (bytes->variableError == ERROR_PRIVILEGE_NOT_HELD)
-        bytes->variableFailure = kVariablesNeedPrivilege;
-    else if (bytes->variableError != ERROR_INVALID_FUNCTION)
-        bytes->variableFailure = kVariablesOtherError;
+    // Only absent variables is no answer: the boot log may have them.
+    for (int v = 0; !any && v < kVars; ++v)
+        facts->variables[v].bytes = NULL;
+    return any;
 }
 
 // The log of the last start through tbs.dll from the system folder: Tbsi_Get_TCG_Log_Ex
 // (Windows 10), else Tbsi_Get_TCG_Log with a context of its own.
-void ReadBootLog(SecureBootBytes *bytes) {
+void ReadBootLog(SecureBootFacts *facts) {
     char path[MAX_PATH + 16];
     UINT length = GetSystemDirectoryA(path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
@@ -122,28 +123,19 @@ void ReadBootLog(SecureBootBytes *bytes) {
     ContextCreate create = As<ContextCreate>(GetProcAddress(tbs, "Tbsi_Context_Create"));
     ContextClose close = As<ContextClose>(GetProcAddress(tbs, "Tbsip_Context_Close"));
     void *context = NULL;
-    if (queryEx == NULL && query != NULL && create != NULL && close != NULL) {
-        // Version 2 with TPM 1.2 and 2.0 included.
-        const UINT32 params[2] = {2, 6};
-        bytes->logError = create(params, &context);
-        if (bytes->logError != 0)
-            context = NULL;
-    }
-    bytes->logServices = queryEx != NULL || context != NULL;
+    // Version 2 of the context's parameters, with TPM 1.2 and 2.0 included.
+    const UINT32 params[2] = {2, 6};
+    if (queryEx == NULL &&
+        (query == NULL || create == NULL || close == NULL || create(params, &context) != 0))
+        return;
     UINT32 size = 0;
-    if (bytes->logServices)
-        bytes->logError = queryEx != NULL ? queryEx(0, NULL, &size) : query(context, NULL, &size);
-    if (bytes->logServices && (bytes->logError == 0 || bytes->logError == kTbsBufferTooSmall) &&
-        size > 0 && size <= kLogLimit) {
-        BYTE *buffer = static_cast<BYTE *>(HeapAlloc(GetProcessHeap(), 0, size));
-        bytes->logError = buffer == NULL    ? kTbsBufferTooSmall
-                          : queryEx != NULL ? queryEx(0, buffer, &size)
-                                            : query(context, buffer, &size);
-        if (bytes->logError == 0) {
-            bytes->bootLog.data = buffer;
-            bytes->bootLog.size = static_cast<int>(size);
-        }
-    }
+    UINT32 result = queryEx != NULL ? queryEx(0, NULL, &size) : query(context, NULL, &size);
+    BYTE *buffer = NULL;
+    if ((result == 0 || result == kTbsBufferTooSmall) && size > 0 && size <= kLogLimit)
+        buffer = static_cast<BYTE *>(HeapAlloc(GetProcessHeap(), 0, size));
+    if (buffer != NULL &&
+        (queryEx != NULL ? queryEx(0, buffer, &size) : query(context, buffer, &size)) == 0)
+        ReadBootLogVariables(buffer, static_cast<int>(size), facts);
     if (context != NULL)
         close(context);
 }
@@ -162,54 +154,66 @@ long long RegistryNumber(const char *key, const char *value) {
 
 const char kSecureBootKey[] = "SYSTEM\\CurrentControlSet\\Control\\SecureBoot";
 
-void ReadWindowsView(SecureBootBytes *bytes) {
-    bytes->secureBootEnabled = RegistryNumber(
-        "SYSTEM\\CurrentControlSet\\Control\\SecureBoot\\State", "UEFISecureBootEnabled");
-    bytes->availableUpdates = RegistryNumber(kSecureBootKey, "AvailableUpdates");
+void ReadWindowsView(SecureBootFacts *facts) {
+    facts->windowsEnabled = RegistryNumber("SYSTEM\\CurrentControlSet\\Control\\SecureBoot\\State",
+                                           "UEFISecureBootEnabled");
+    facts->windowsUpdates = RegistryNumber(kSecureBootKey, "AvailableUpdates");
     const char servicing[] = "SYSTEM\\CurrentControlSet\\Control\\SecureBoot\\Servicing";
-    bytes->ca2023Capable = RegistryNumber(servicing, "WindowsUEFICA2023Capable");
+    facts->windowsCapable = RegistryNumber(servicing, "WindowsUEFICA2023Capable");
     HKEY handle;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, servicing, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
         return;
-    DWORD type = 0, size = sizeof bytes->ca2023Status - 1;
+    DWORD type = 0, size = sizeof facts->windowsStatus - 1;
     if (RegQueryValueExA(handle, "UEFICA2023Status", NULL, &type,
-                         reinterpret_cast<BYTE *>(bytes->ca2023Status), &size) != ERROR_SUCCESS ||
+                         reinterpret_cast<BYTE *>(facts->windowsStatus), &size) != ERROR_SUCCESS ||
         type != REG_SZ)
         size = 0;
-    bytes->ca2023Status[size] = '\0';
+    facts->windowsStatus[size] = '\0';
     RegCloseKey(handle);
 }
 
 } // namespace
 
-void ReadSecureBootOfThisPc(SecureBootBytes *bytes) {
-    SecureBootBytesClear(bytes);
-    ReadVariables(bytes);
-    if (bytes->firmwareType != kFirmwareBios)
-        ReadBootLog(bytes);
-    bytes->source = bytes->variableFailure == kVariablesRead ? kSourceFirmware
-                    : bytes->bootLog.data != NULL            ? kSourceBootLog
-                                                             : kSourceNone;
-    ReadWindowsView(bytes);
+void ReadSecureBootOfThisPc(SecureBootFacts *facts) {
+    ClearSecureBootFacts(facts);
+    bool variables = ReadVariables(facts);
+    // The boot log gives the stores where the variables could not be read, and the boot
+    // authorities in any case.
+    if (facts->firmwareType != kFirmwareBios)
+        ReadBootLog(facts);
+    bool fromLog = false;
+    for (int v = 0; !variables && v < kVars; ++v)
+        fromLog = fromLog || facts->variables[v].bytes != NULL;
+    facts->source = variables ? kSourceFirmware : fromLog ? kSourceBootLog : kSourceNone;
+    facts->unread = facts->firmwareType == kFirmwareBios ? kUnreadLegacyBios : kUnreadNeedsRights;
+    ReadWindowsView(facts);
 }
 
 void ReadSecureBootFiles(const char *efivarsFolder, const char *bootLogFile,
-                         SecureBootBytes *bytes) {
-    SecureBootBytesClear(bytes);
-    for (int v = 0; efivarsFolder != NULL && v < kSecureBootVariableCount; ++v) {
-        char name[64], path[MAX_PATH + 64];
-        EfivarsFileName(v, name, sizeof name);
-        _snprintf(path, sizeof path - 1, "%s\\%s", efivarsFolder, name);
-        path[sizeof path - 1] = '\0';
+                         SecureBootFacts *facts) {
+    ClearSecureBootFacts(facts);
+    for (int v = 0; efivarsFolder != NULL && v < kVars; ++v) {
+        char path[MAX_PATH + 64];
+        lstrcpynA(path, efivarsFolder, MAX_PATH);
+        lstrcatA(path, "\\");
+        lstrcatA(path, SecureBootVariableName(v));
+        lstrcatA(path, "-");
+        // The GUID without its braces.
+        lstrcpynA(path + lstrlenA(path), SecureBootVariableGuid(v) + 1, kGuidTextSize);
         int size = 0;
         unsigned char *file = ReadWholeFile(path, &size);
-        bytes->variables[v] = EfivarsData(file, size);
+        EfivarsFileData(file, size, &facts->variables[v]);
     }
-    if (bootLogFile != NULL)
-        bytes->bootLog.data = ReadWholeFile(bootLogFile, &bytes->bootLog.size);
-    bool any = bytes->bootLog.data != NULL;
-    for (int v = 0; v < kSecureBootVariableCount; ++v)
-        any = any || bytes->variables[v].data != NULL;
-    bytes->source = any ? kSourceFiles : kSourceNone;
-    bytes->firmwareType = any ? kFirmwareUefi : kFirmwareUnknown;
+    if (bootLogFile != NULL) {
+        int size = 0;
+        unsigned char *log = ReadWholeFile(bootLogFile, &size);
+        if (log != NULL)
+            ReadBootLogVariables(log, size, facts);
+    }
+    bool any = facts->bootLog.bytes != NULL;
+    for (int v = 0; v < kVars; ++v)
+        any = any || facts->variables[v].bytes != NULL;
+    facts->source = any ? kSourceFiles : kSourceNone;
+    facts->firmwareType = any ? kFirmwareUefi : kFirmwareUnknown;
+    facts->unread = kUnreadNotInFiles;
 }

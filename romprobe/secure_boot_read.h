@@ -4,13 +4,13 @@
 #ifndef ROMPROBE_SECURE_BOOT_READ_H
 #define ROMPROBE_SECURE_BOOT_READ_H
 
-#include "secure_boot_bytes.h"
+#include "secure_boot_facts.h"
 
-// This PC. The buffers live until the process ends.
-void ReadSecureBootOfThisPc(SecureBootBytes *bytes);
+// This PC; the buffers the facts point into live until the process ends.
+void ReadSecureBootOfThisPc(SecureBootFacts *facts);
 
 // The files; either may be NULL. Nothing of this PC is read.
 void ReadSecureBootFiles(const char *efivarsFolder, const char *bootLogFile,
-                         SecureBootBytes *bytes);
+                         SecureBootFacts *facts);
 
 #endif

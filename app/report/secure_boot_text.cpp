@@ -46,7 +46,7 @@ const char *const kTypeTexts[2][3] = {{"UEFI", "Legacy BIOS", "unknown firmware"
                                       {"UEFI", "Legacy-BIOS", "Firmware unbekannt"}};
 const char *const kStateTexts[2][4] = {
     {"Secure Boot on", "Secure Boot off", "no Secure Boot", "Secure Boot unknown"},
-    {"Secure Boot an", "Secure Boot aus", "kein Secure Boot", "Secure Boot unbekannt"}};
+    {"Secure Boot ein", "Secure Boot aus", "kein Secure Boot", "Secure Boot unbekannt"}};
 const char *const kVerdictTexts[2][3] = {
     {"updated", "not updated, missing: ", "unknown (needs administrator rights or a TPM boot log)"},
     {"aktuell", "nicht aktuell, es fehlen: ",

@@ -66,6 +66,11 @@ inline void TakeText(FuzzInput *in, char *text, size_t max) {
         }                                                                                          \
     } while (0)
 
+// An output sink for Romprobe's writers: text without NULs.
+inline void CheckNoNul(void *, const char *bytes, int count) {
+    FUZZ_CHECK(memchr(bytes, '\0', static_cast<size_t>(count)) == NULL);
+}
+
 // The report text is terminated where its length says, holds no NUL before that and stays
 // within 32,499 characters.
 inline void CheckReport(const ReportText *report) {

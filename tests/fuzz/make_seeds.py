@@ -255,3 +255,18 @@ write("format_text_fuzz", "memory-line",
 write("format_text_fuzz", "cut-short",
       bytes([6]) + number_piece(-2147483648, 12, zero=True) + string_piece(b"Windows", 9, left=True))
 write("format_text_fuzz", "no-room", bytes([0]) + number_piece(7) + PERCENT)
+
+
+# Secure Boot: Microsoft's certificates, key stores and a real boot log, whole and cut short.
+def secureboot(name):
+    with open(os.path.join(HERE, "..", "data", "secureboot", name), "rb") as f:
+        return f.read()
+
+
+write("certificate_fuzz", "windows-uefi-ca-2023", secureboot("certs/windows-uefi-ca-2023.der"))
+DB = b"".join(secureboot("esl/%s.esl" % name) for name in (
+    "MicWinProPCA2011_2011-10-19", "MicCorUEFCA2011_2011-06-27", "windows-uefi-ca-2023"))
+write("signature_list_fuzz", "db-three-certificates", DB)
+write("signature_list_fuzz", "db-cut-short", DB[:2000])
+write("event_log_fuzz", "arch-linux-crypto-agile", secureboot("boot-log-arch-linux.bin"))
+write("event_log_fuzz", "ovmf-shim-grub-four-digests", secureboot("boot-log-ovmf.bin"))
