@@ -51,7 +51,10 @@ int Facts(const Command &command, int language) {
                      ? 0
                      : ReadWindow(query, command.smbiosFile == NULL, &fromImage),
                  &rom);
-    if (!found && (!rom.window || command.saveFile != NULL || command.print == kPrintKeyword)) {
+    bool needsTables =
+        command.saveFile != NULL ||
+        (command.print == kPrintKeyword ? KeywordReadsTables(command.keyword) : !rom.window);
+    if (!found && needsTables) {
         Complain(language, "no SMBIOS tables to read", "keine SMBIOS-Tabellen zu lesen", NULL);
         return 1;
     }
