@@ -112,18 +112,19 @@ void WriteSection(Json *json, const Section &section, FactSource source) {
     SmbiosStructure s;
     int offset = 0;
     bool found = SmbiosFind(source.table, section.type, &offset, &s);
-    if (!found) {
-        s.formatted = s.strings = s.stringsEnd = NULL;
-        s.length = 0; // reads as a structure that holds nothing
-    }
-    source.structure = &s;
-    if (section.form == kFirstStructure || (section.form == kFirstOrNull && found)) {
+    source.structure = found ? &s : NULL; // NULL reads as a structure that holds nothing
+    switch (section.form) {
+    case kFirstStructure:
         Object(json, section.key, section, source);
-    } else if (section.form == kRomWindow && source.rom->window) {
-        Object(json, section.key, section, source);
-    } else if (section.form == kFirstOrNull || section.form == kRomWindow) {
-        Null(json, section.key);
-    } else {
+        break;
+    case kFirstOrNull:
+    case kRomWindow:
+        if (section.form == kRomWindow ? source.rom->window : found)
+            Object(json, section.key, section, source);
+        else
+            Null(json, section.key);
+        break;
+    default:
         Open(json, section.key, '[');
         for (; found; found = SmbiosFind(source.table, section.type, &offset, &s)) {
             if (section.form == kEachStructure) {

@@ -255,14 +255,14 @@ void SetRevision(FactValue *value, long long major, long long minor) {
     value->minor = minor;
 }
 
-void ReadDate(const FactSource &source, int kind, int at, FactValue *value) {
+void ReadDate(const SmbiosStructure *s, CalendarDate today, int kind, int at, FactValue *value) {
     CalendarDate date = {0, 0, 0};
-    ReadReleaseDate(SmbiosString(source.structure, at), &date);
+    ReadReleaseDate(SmbiosString(s, at), &date);
     if (date.year == 0)
         return;
     if (kind == kAgeDays) {
         value->state = kFactNumber;
-        value->number = DayNumber(source.today.year, source.today.month, source.today.day) -
+        value->number = DayNumber(today.year, today.month, today.day) -
                         DayNumber(date.year, date.month, date.day);
         return;
     }
@@ -316,7 +316,7 @@ void ReadFact(const FactSource &source, int kind, int at, int more, FactValue *v
         break;
     case kReleaseIso:
     case kAgeDays:
-        ReadDate(source, kind, at, value);
+        ReadDate(s, source.today, kind, at, value);
         break;
     case kRomSize:
         SetNumber(value, RomSizeKb(s, at, more));
@@ -414,11 +414,11 @@ void ReadFact(const FactSource &source, int kind, int at, int more, FactValue *v
             SetText(value, value->buffer, static_cast<int>(strlen(value->buffer)));
         break;
     case kRomSystemDate:
-        if (source.rom->window && source.rom->systemLength > 0)
+        if (source.rom != NULL && source.rom->window && source.rom->systemLength > 0)
             SetText(value, source.rom->systemDate, source.rom->systemLength);
         break;
     case kRomVideoDate:
-        SetName(value, source.rom->videoDate);
+        SetName(value, source.rom != NULL ? source.rom->videoDate : NULL);
         break;
     }
 }

@@ -40,7 +40,8 @@ void Label(Summary *summary, const char *english, const char *german) {
 }
 
 // One fact's line, or nothing for a value the table does not hold. Texts show control bytes
-// as '?'; sizes take the largest unit they fill whole.
+// as '?'; a module's size is in MB when whole, else in KB, an array's capacity in GB when
+// whole, else in MB.
 void Line(Summary *s, const Fact &fact, const char *english, const char *german,
           const FactValue &value) {
     if (value.state == kFactOutside || value.state == kFactNone ||
@@ -130,10 +131,7 @@ void WriteSection(Summary *s, const Section &section, FactSource source) {
     int offset = 0, others = 0;
     bool found = SmbiosFind(source.table, section.type, &offset, &structure);
     if (section.form != kEachStructure) {
-        if (!found) {
-            structure.formatted = structure.strings = structure.stringsEnd = NULL;
-            structure.length = 0; // reads as a structure that holds nothing
-        }
+        source.structure = found ? &structure : NULL; // NULL reads as holding nothing
         Lines(s, section, source);
         return;
     }
