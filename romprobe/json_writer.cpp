@@ -114,17 +114,8 @@ void WriteSection(Json *json, const Section &section, FactSource source) {
     bool found = SmbiosFind(source.table, section.type, &offset, &s);
     source.structure = found ? &s : NULL; // NULL reads as a structure that holds nothing
     switch (section.form) {
-    case kFirstStructure:
-        Object(json, section.key, section, source);
-        break;
-    case kFirstOrNull:
-    case kRomWindow:
-        if (section.form == kRomWindow ? source.rom->window : found)
-            Object(json, section.key, section, source);
-        else
-            Null(json, section.key);
-        break;
-    default:
+    case kEachStructure:
+    case kOemStrings:
         Open(json, section.key, '[');
         for (; found; found = SmbiosFind(source.table, section.type, &offset, &s)) {
             if (section.form == kEachStructure) {
@@ -138,6 +129,14 @@ void WriteSection(Json *json, const Section &section, FactSource source) {
             }
         }
         Close(json, ']');
+        break;
+    default: // an object; null without the structure or the window it is read from
+        if (section.form == kFirstOrNull && !found)
+            Null(json, section.key);
+        else if (section.form == kRomWindow && !source.rom->window)
+            Null(json, section.key);
+        else
+            Object(json, section.key, section, source);
     }
 }
 
