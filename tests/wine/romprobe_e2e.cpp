@@ -78,8 +78,10 @@ class RealRomprobe : public ::testing::Test {
         if (output != NULL) {
             startup.dwFlags = STARTF_USESTDHANDLES;
             startup.hStdOutput = output;
-            startup.hStdError = CreateFileA(File("err.txt").c_str(), GENERIC_WRITE, 0, &inherit,
-                                            CREATE_ALWAYS, 0, NULL);
+            // Shared: Romprobe's handle may outlive the wait for its end under Wine.
+            startup.hStdError =
+                CreateFileA(File("err.txt").c_str(), GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS, 0, NULL);
         }
         PROCESS_INFORMATION process = {};
         DWORD start = GetTickCount(), code = 99;
