@@ -30,7 +30,7 @@ struct Section {
     const char *english, *german; // the summary's heading; NULL: the one before goes on
     unsigned char type;           // of the structures
     unsigned char form;           // SectionForm
-    unsigned char inUse;          // a FactKind that tells which structures the summary shows
+    unsigned char inUse;          // a FactKind telling which structures the summary shows; 0: all
     const char *othersEnglish, *othersGerman; // the summary's count of those it leaves out
     const Fact *facts;
     int count;

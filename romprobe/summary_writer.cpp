@@ -137,8 +137,10 @@ void WriteSection(Summary *s, const Section &section, FactSource source) {
     }
     for (; found; found = SmbiosFind(source.table, section.type, &offset, &structure)) {
         FactValue inUse;
-        ReadFact(source, section.inUse, 0, 0, &inUse);
-        if (section.inUse != 0 && inUse.number == 0) {
+        inUse.number = 1;
+        if (section.inUse != 0)
+            ReadFact(source, section.inUse, 0, 0, &inUse);
+        if (inUse.number == 0) {
             ++others; // an empty socket or slot, or a processor the BIOS or the user turned off
             continue;
         }
