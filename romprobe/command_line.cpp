@@ -8,20 +8,41 @@
 
 namespace {
 
-// Takes the value after an option: false, with the reason, when it is missing or the option
-// was given before.
-bool TakeValue(int argc, char **argv, int *i, const char **value, Command *command) {
-    command->wrongArgument = argv[*i];
-    if (*value != NULL) {
-        command->wrong = kWrongTwice;
-        return false;
-    }
-    if (*i + 1 >= argc) {
-        command->wrong = kWrongMissing;
-        return false;
-    }
-    *value = argv[++*i];
-    return true;
+// What an option does.
+enum OptionAction {
+    kFirstOnly, // names the command, and only as the first argument: what follows is its own
+    kNames,     // names the command wherever it stands; nothing else counts
+    kJson,
+    kValue,  // takes the next argument as its value
+    kKeyword // the same, a keyword of -s
+};
+
+struct Option {
+    const char *name; // compared without case
+    OptionAction action;
+    CommandKind command;         // kFirstOnly, kNames: the command
+    const char *Command::*value; // kValue, kKeyword: where the value goes
+};
+
+const Option kOptions[] = {
+    {"xybiosxy", kFirstOnly, kCommandProbeDates, NULL},
+    {"xybioszz", kFirstOnly, kCommandProbeDump, NULL},
+    {"-h", kNames, kCommandHelp, NULL},
+    {"--help", kNames, kCommandHelp, NULL},
+    {"/?", kNames, kCommandHelp, NULL},
+    {"--version", kNames, kCommandVersion, NULL},
+    {"--json", kJson, kCommandFacts, NULL},
+    {"-s", kKeyword, kCommandFacts, &Command::keywordName},
+    {"--string", kKeyword, kCommandFacts, &Command::keywordName},
+    {"--smbios", kValue, kCommandFacts, &Command::smbiosFile},
+    {"--save-smbios", kValue, kCommandFacts, &Command::saveFile},
+};
+
+const Option *FindOption(const char *name) {
+    for (size_t i = 0; i < sizeof kOptions / sizeof *kOptions; ++i)
+        if (EqualIgnoringCase(name, kOptions[i].name))
+            return &kOptions[i];
+    return NULL;
 }
 
 int KeywordIndex(const char *name) {
@@ -29,6 +50,35 @@ int KeywordIndex(const char *name) {
         if (EqualIgnoringCase(name, KeywordName(i)))
             return i;
     return -1;
+}
+
+// Takes one argument, and a value after it, into the command: false, with the reason and the
+// argument concerned, when it is not understood.
+bool TakeArgument(int argc, char **argv, int *i, bool *json, Command *command) {
+    const Option *option = FindOption(argv[*i]);
+    command->wrongArgument = argv[*i];
+    command->wrong = kWrongUnknown;
+    if (option == NULL || option->action == kFirstOnly)
+        return false;
+    if (option->action == kJson) {
+        *json = true;
+    } else {
+        const char *&value = command->*option->value;
+        command->wrong = value != NULL ? kWrongTwice : kWrongMissing;
+        if (value != NULL || *i + 1 >= argc)
+            return false;
+        value = argv[++*i];
+    }
+    if (option->action == kKeyword) {
+        command->keyword = KeywordIndex(command->keywordName);
+        command->wrong = kWrongKeyword;
+        command->wrongArgument = command->keywordName;
+        if (command->keyword < 0)
+            return false;
+    }
+    command->wrong = kWrongTogether;
+    command->wrongArgument = argv[*i - (option->action == kJson ? 0 : 1)];
+    return !*json || command->keywordName == NULL;
 }
 
 const char kUsageEnglish[] =
@@ -44,8 +94,8 @@ const char kUsageEnglish[] =
     "  --version           prints the version\r\n"
     "  -h, --help, /?      prints this text\r\n"
     "Exit codes: 0 done; 1 nothing to read (no tables, a file that cannot be read or\r\n"
-    "is no SMBIOS table) or a file that cannot be written; 2 command line not\r\n"
-    "understood.\r\n"
+    "is no SMBIOS table), or a file or standard output that cannot be written; 2\r\n"
+    "command line not understood.\r\n"
     "Keywords:\r\n";
 
 const char kUsageGerman[] =
@@ -62,8 +112,8 @@ const char kUsageGerman[] =
     "  --version            zeigt die Version\r\n"
     "  -h, --help, /?       zeigt diesen Text\r\n"
     "Rückgabewerte: 0 erledigt; 1 nichts zu lesen (keine Tabellen, eine Datei, die\r\n"
-    "sich nicht lesen lässt oder keine SMBIOS-Tabelle ist) oder eine Datei, die sich\r\n"
-    "nicht schreiben lässt; 2 Aufruf nicht verstanden.\r\n"
+    "sich nicht lesen lässt oder keine SMBIOS-Tabelle ist) oder eine Datei oder die\r\n"
+    "Standardausgabe, die sich nicht schreiben lässt; 2 Aufruf nicht verstanden.\r\n"
     "Schlüsselwörter:\r\n";
 
 } // namespace
@@ -71,74 +121,41 @@ const char kUsageGerman[] =
 void ParseCommandLine(int argc, char **argv, Command *command) {
     command->kind = kCommandFacts;
     command->print = kPrintSummary;
-    command->smbiosFile = command->saveFile = command->wrongArgument = NULL;
+    command->smbiosFile = command->saveFile = command->keywordName = NULL;
+    command->wrongArgument = NULL;
     command->keyword = -1;
     command->wrong = kWrongUnknown;
-    if (argc >= 2 && EqualIgnoringCase(argv[1], "xybiosxy")) {
-        command->kind = kCommandProbeDates;
-        return;
-    }
-    if (argc >= 2 && EqualIgnoringCase(argv[1], "xybioszz")) {
-        command->kind = kCommandProbeDump;
+    const Option *first = argc >= 2 ? FindOption(argv[1]) : NULL;
+    if (first != NULL && first->action == kFirstOnly) {
+        command->kind = first->command;
         return;
     }
     bool json = false, wrong = false;
-    const char *keyword = NULL;
     for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        if (EqualIgnoringCase(arg, "-h") || EqualIgnoringCase(arg, "--help") ||
-            EqualIgnoringCase(arg, "/?")) {
-            command->kind = kCommandHelp;
+        const Option *option = FindOption(argv[i]);
+        if (option != NULL && option->action == kNames) {
+            command->kind = option->command;
             return;
         }
-        if (EqualIgnoringCase(arg, "--version")) {
-            command->kind = kCommandVersion;
-            return;
-        }
-        if (wrong)
-            continue; // the first fault is the one told; help and version still count
-        if (EqualIgnoringCase(arg, "--json")) {
-            json = true;
-        } else if (EqualIgnoringCase(arg, "--smbios")) {
-            wrong = !TakeValue(argc, argv, &i, &command->smbiosFile, command);
-        } else if (EqualIgnoringCase(arg, "--save-smbios")) {
-            wrong = !TakeValue(argc, argv, &i, &command->saveFile, command);
-        } else if (EqualIgnoringCase(arg, "-s") || EqualIgnoringCase(arg, "--string")) {
-            wrong = !TakeValue(argc, argv, &i, &keyword, command);
-            command->keyword = wrong ? -1 : KeywordIndex(keyword);
-            if (!wrong && command->keyword < 0) {
-                command->wrong = kWrongKeyword;
-                command->wrongArgument = keyword;
-                wrong = true;
-            }
-        } else {
-            command->wrong = kWrongUnknown;
-            command->wrongArgument = arg;
-            wrong = true;
-        }
-        if (!wrong && json && keyword != NULL) {
-            command->wrong = kWrongTogether;
-            command->wrongArgument = arg;
-            wrong = true;
-        }
+        // The first fault is the one told; help and version still count.
+        wrong = wrong || !TakeArgument(argc, argv, &i, &json, command);
     }
     if (wrong)
         command->kind = kCommandWrong;
-    command->print = json                        ? kPrintJson
-                     : keyword != NULL           ? kPrintKeyword
-                     : command->saveFile != NULL ? kPrintNothing
-                                                 : kPrintSummary;
+    command->print = json                           ? kPrintJson
+                     : command->keywordName != NULL ? kPrintKeyword
+                     : command->saveFile != NULL    ? kPrintNothing
+                                                    : kPrintSummary;
 }
 
-void WriteWrongMessage(const Command *command, int language, Output *out) {
-    static const char *const kEnglish[] = {
-        "unknown option: ", "missing value after ",
-        "given twice: ", "-s and --json exclude each other: ", "unknown keyword: "};
+const char *WrongMessage(const Command *command, int language) {
+    static const char *const kEnglish[] = {"unknown option: %", "missing value after %",
+                                           "given twice: %", "-s and --json exclude each other: %",
+                                           "unknown keyword: %"};
     static const char *const kGerman[] = {
-        "unbekannte Option: ", "fehlender Wert nach ",
-        "doppelt angegeben: ", "-s und --json schließen sich aus: ", "unbekanntes Schlüsselwort: "};
-    OutputText(out, (language ? kGerman : kEnglish)[command->wrong]);
-    OutputText(out, command->wrongArgument != NULL ? command->wrongArgument : "");
+        "unbekannte Option: %", "fehlender Wert nach %", "doppelt angegeben: %",
+        "-s und --json schließen sich aus: %", "unbekanntes Schlüsselwort: %"};
+    return (language ? kGerman : kEnglish)[command->wrong];
 }
 
 void WriteKeywordList(Output *out) {

@@ -27,21 +27,24 @@ enum WrongReason {
 
 struct Command {
     CommandKind kind;
-    PrintForm print;        // kPrintNothing when only --save-smbios is given
-    const char *smbiosFile; // --smbios FILE, or NULL for the firmware's tables
-    const char *saveFile;   // --save-smbios FILE, or NULL
-    int keyword;            // -s KEYWORD: its index (see KeywordName), else -1
-    WrongReason wrong;      // for kCommandWrong: why, and the argument concerned
+    PrintForm print;         // kPrintNothing when only --save-smbios is given
+    const char *smbiosFile;  // --smbios FILE, or NULL for the firmware's tables
+    const char *saveFile;    // --save-smbios FILE, or NULL
+    const char *keywordName; // -s KEYWORD as given, or NULL
+    int keyword;             // its index (see KeywordName), else -1
+    WrongReason wrong;       // for kCommandWrong: why, and the argument concerned
     const char *wrongArgument;
 };
 
+// Arguments arrive in the system's ANSI code page; names keep their bytes.
 void ParseCommandLine(int argc, char **argv, Command *command);
 
 // The usage text, Windows-1252 with CR LF; language 1 = German, 0 = English.
 const char *UsageText(int language);
 
-// The one-line message for a command line that was not understood, without the line break.
-void WriteWrongMessage(const Command *command, int language, Output *out);
+// The one-line message for a command line that was not understood, without the line break:
+// '%' stands for the argument concerned.
+const char *WrongMessage(const Command *command, int language);
 
 // The keywords of -s, a few to a line, each line indented and ending in CR LF.
 void WriteKeywordList(Output *out);

@@ -1,6 +1,8 @@
 #include "json_writer.h"
 
-#include <string.h>
+#include <stddef.h>
+
+#include "fact_tables.h"
 
 namespace {
 
@@ -54,229 +56,88 @@ void Null(Json *json, const char *key) {
     OutputText(json->out, "null");
 }
 
-void Text(Json *json, const char *key, SmbiosText text) {
+// One fact: null for a value the table does not hold; a text of the table as it stands
+// (trailing blanks kept) when raw.
+void Value(Json *json, const char *key, const FactValue &value, bool raw) {
     Item(json, key);
-    if (text.bytes == NULL)
-        OutputText(json->out, "null");
-    else
-        OutputJsonString(json->out, text.bytes, text.length);
-}
-
-// A text of the program's own; NULL or empty gives null.
-void Name(Json *json, const char *key, const char *name) {
-    SmbiosText text = {reinterpret_cast<const unsigned char *>(name),
-                       name == NULL ? 0 : static_cast<int>(strlen(name))};
-    if (text.length == 0)
-        text.bytes = NULL;
-    Text(json, key, text);
-}
-
-void Number(Json *json, const char *key, long long value) {
-    Item(json, key);
-    if (value < 0)
-        OutputText(json->out, "null");
-    else
-        OutputNumber(json->out, value);
-}
-
-void Flag(Json *json, const char *key, int flag) {
-    Item(json, key);
-    OutputText(json->out, flag < 0 ? "null" : flag ? "true" : "false");
-}
-
-void Megabytes(Json *json, const char *key, long long kilobytes) {
-    Item(json, key);
-    if (kilobytes < 0)
-        OutputText(json->out, "null");
-    else
-        OutputMegabytes(json->out, kilobytes);
-}
-
-void Revision(Json *json, const char *key, int major, int minor) {
-    Item(json, key);
-    if (major < 0) {
-        OutputText(json->out, "null");
-        return;
+    Output *out = json->out;
+    switch (value.state) {
+    case kFactText:
+        OutputJsonString(out, value.text.bytes, raw ? value.rawLength : value.text.length);
+        break;
+    case kFactNumber:
+        OutputNumber(out, value.number);
+        break;
+    case kFactRevision:
+        OutputChar(out, '"');
+        OutputNumber(out, value.number);
+        OutputChar(out, '.');
+        OutputNumber(out, value.minor);
+        OutputChar(out, '"');
+        break;
+    case kFactFlag:
+        OutputText(out, value.number ? "true" : "false");
+        break;
+    case kFactKilobytes:
+        OutputMegabytes(out, value.number);
+        break;
+    default:
+        OutputText(out, "null");
     }
-    OutputChar(json->out, '"');
-    OutputNumber(json->out, major);
-    OutputChar(json->out, '.');
-    OutputNumber(json->out, minor);
-    OutputChar(json->out, '"');
 }
 
-void Bios(Json *json, const SmbiosTable *table, const CalendarDate &today) {
-    BiosFacts bios;
-    ReadBiosFacts(table, &bios);
-    Open(json, "bios", '{');
-    Text(json, "vendor", bios.vendor);
-    Text(json, "version", bios.version);
-    Text(json, "release_date", bios.releaseDate);
-    if (bios.year == 0) {
-        Null(json, "release_date_iso");
-    } else {
-        char iso[11] = {static_cast<char>('0' + bios.year / 1000),
-                        static_cast<char>('0' + bios.year / 100 % 10),
-                        static_cast<char>('0' + bios.year / 10 % 10),
-                        static_cast<char>('0' + bios.year % 10),
-                        '-',
-                        static_cast<char>('0' + bios.month / 10),
-                        static_cast<char>('0' + bios.month % 10),
-                        '-',
-                        static_cast<char>('0' + bios.day / 10),
-                        static_cast<char>('0' + bios.day % 10),
-                        '\0'};
-        Name(json, "release_date_iso", iso);
+// The facts of one structure (or of the ROM window) as an object.
+void Object(Json *json, const char *key, const Section &section, const FactSource &source) {
+    Open(json, key, '{');
+    for (int i = 0; i < section.count; ++i) {
+        const Fact &fact = section.facts[i];
+        if (fact.key == NULL || fact.kind == kTableVersion)
+            continue;
+        FactValue value;
+        ReadFact(source, fact.kind, fact.at, fact.more, &value);
+        Value(json, fact.key, value, false);
     }
-    Item(json, "age_days");
-    if (bios.year == 0)
-        OutputText(json->out, "null");
-    else
-        OutputNumber(json->out, BiosAgeDays(&bios, today));
-    Number(json, "rom_size_kb", bios.romSizeKb);
-    Revision(json, "revision", bios.major, bios.minor);
-    Revision(json, "ec_revision", bios.ecMajor, bios.ecMinor);
-    Flag(json, "uefi", bios.uefi);
     Close(json, '}');
 }
 
-void System(Json *json, const SmbiosTable *table) {
-    SystemFacts system;
-    ReadSystemFacts(table, &system);
-    Open(json, "system", '{');
-    Text(json, "manufacturer", system.manufacturer);
-    Text(json, "product", system.product);
-    Text(json, "version", system.version);
-    Text(json, "serial", system.serial);
-    Text(json, "sku", system.sku);
-    Text(json, "family", system.family);
-    Name(json, "uuid", system.uuid);
-    Close(json, '}');
-}
-
-void Board(Json *json, const SmbiosTable *table) {
-    BoardFacts board;
-    ReadBoardFacts(table, &board);
-    Open(json, "baseboard", '{');
-    Text(json, "manufacturer", board.manufacturer);
-    Text(json, "product", board.product);
-    Text(json, "version", board.version);
-    Text(json, "serial", board.serial);
-    Text(json, "asset_tag", board.assetTag);
-    Close(json, '}');
-}
-
-void Chassis(Json *json, const SmbiosTable *table) {
-    ChassisFacts chassis;
-    ReadChassisFacts(table, &chassis);
-    Open(json, "chassis", '{');
-    Text(json, "manufacturer", chassis.manufacturer);
-    Text(json, "version", chassis.version);
-    Text(json, "serial", chassis.serial);
-    Text(json, "asset_tag", chassis.assetTag);
-    Name(json, "type", chassis.type);
-    Close(json, '}');
-}
-
-void Processors(Json *json, const SmbiosTable *table) {
-    Open(json, "processors", '[');
+void WriteSection(Json *json, const Section &section, FactSource source) {
+    // A fact of the whole table stands before the section.
+    for (int i = 0; i < section.count; ++i) {
+        if (section.facts[i].kind == kTableVersion) {
+            FactValue value;
+            ReadFact(source, kTableVersion, 0, 0, &value);
+            Value(json, section.facts[i].key, value, false);
+        }
+    }
     SmbiosStructure s;
-    for (int offset = 0; SmbiosFind(table, 4, &offset, &s);) {
-        ProcessorFacts cpu;
-        ReadProcessorFacts(table, &s, &cpu);
-        Open(json, NULL, '{');
-        Text(json, "socket", cpu.socket);
-        Text(json, "manufacturer", cpu.manufacturer);
-        Text(json, "version", cpu.version);
-        Number(json, "max_speed_mhz", cpu.maxSpeedMhz);
-        Number(json, "current_speed_mhz", cpu.currentSpeedMhz);
-        Number(json, "cores", cpu.cores);
-        Number(json, "threads", cpu.threads);
-        Name(json, "id", cpu.id);
-        Name(json, "family", cpu.family);
-        Flag(json, "populated", cpu.populated);
-        Name(json, "status", cpu.statusName);
-        Close(json, '}');
+    int offset = 0;
+    bool found = SmbiosFind(source.table, section.type, &offset, &s);
+    source.structure = found ? &s : NULL; // NULL reads as a structure that holds nothing
+    switch (section.form) {
+    case kEachStructure:
+    case kOemStrings:
+        Open(json, section.key, '[');
+        for (; found; found = SmbiosFind(source.table, section.type, &offset, &s)) {
+            if (section.form == kEachStructure) {
+                Object(json, NULL, section, source);
+                continue;
+            }
+            for (long long n = 1; n <= SmbiosByte(&s, 0x04); ++n) {
+                FactValue value;
+                ReadFact(source, kNumberedString, static_cast<int>(n), 0, &value);
+                Value(json, NULL, value, true);
+            }
+        }
+        Close(json, ']');
+        break;
+    default: // an object; null without the structure or the window it is read from
+        if (section.form == kFirstOrNull && !found)
+            Null(json, section.key);
+        else if (section.form == kRomWindow && !source.rom->window)
+            Null(json, section.key);
+        else
+            Object(json, section.key, section, source);
     }
-    Close(json, ']');
-}
-
-void MemoryArrays(Json *json, const SmbiosTable *table) {
-    Open(json, "memory_arrays", '[');
-    SmbiosStructure s;
-    for (int offset = 0; SmbiosFind(table, 16, &offset, &s);) {
-        MemoryArrayFacts array;
-        ReadMemoryArrayFacts(&s, &array);
-        Open(json, NULL, '{');
-        Name(json, "location", array.location);
-        Name(json, "use", array.use);
-        Name(json, "error_correction", array.errorCorrection);
-        Megabytes(json, "max_capacity_mb", array.maxCapacityKb);
-        Number(json, "devices", array.devices);
-        Close(json, '}');
-    }
-    Close(json, ']');
-}
-
-void Tpm(Json *json, const SmbiosTable *table) {
-    TpmFacts tpm;
-    ReadTpmFacts(table, &tpm);
-    if (!tpm.present) {
-        Null(json, "tpm");
-        return;
-    }
-    Open(json, "tpm", '{');
-    SmbiosText vendor = {reinterpret_cast<const unsigned char *>(tpm.vendorId),
-                         static_cast<int>(strlen(tpm.vendorId))};
-    Text(json, "vendor_id", vendor);
-    Revision(json, "spec_version", tpm.specMajor, tpm.specMinor);
-    Name(json, "firmware_version", tpm.firmware);
-    Text(json, "description", tpm.description);
-    Close(json, '}');
-}
-
-void OemStrings(Json *json, const SmbiosTable *table) {
-    Open(json, "oem_strings", '[');
-    SmbiosStructure s;
-    for (int offset = 0; SmbiosFind(table, 11, &offset, &s);)
-        for (long long n = 1; n <= SmbiosByte(&s, 0x04); ++n)
-            Text(json, NULL, SmbiosNumberedString(&s, n));
-    Close(json, ']');
-}
-
-void MemoryDevices(Json *json, const SmbiosTable *table) {
-    Open(json, "memory_devices", '[');
-    SmbiosStructure s;
-    for (int offset = 0; SmbiosFind(table, 17, &offset, &s);) {
-        MemoryFacts memory;
-        ReadMemoryFacts(&s, &memory);
-        Open(json, NULL, '{');
-        Text(json, "locator", memory.locator);
-        Text(json, "bank", memory.bank);
-        Megabytes(json, "size_mb", memory.sizeKb);
-        Name(json, "type", memory.type);
-        Number(json, "speed_mts", memory.speedMts);
-        Text(json, "manufacturer", memory.manufacturer);
-        Text(json, "serial", memory.serial);
-        Text(json, "part_number", memory.partNumber);
-        Close(json, '}');
-    }
-    Close(json, ']');
-}
-
-void Rom(Json *json, const RomFacts *rom) {
-    if (!rom->window) {
-        Null(json, "rom");
-        return;
-    }
-    Open(json, "rom", '{');
-    SmbiosText system = {reinterpret_cast<const unsigned char *>(rom->systemDate),
-                         rom->systemLength};
-    if (system.length == 0)
-        system.bytes = NULL;
-    Text(json, "system_date", system);
-    Name(json, "video_date", rom->videoDate);
-    Close(json, '}');
 }
 
 } // namespace
@@ -310,28 +171,10 @@ void OutputJsonString(Output *out, const unsigned char *bytes, int length) {
 
 void WriteJson(const SmbiosTable *table, const RomFacts *rom, const CalendarDate &today,
                Output *out) {
-    Json json = {out, 0, true};
+    Json json = {out, 1, true};
     OutputChar(out, '{');
-    json.depth = 1;
-    Item(&json, "smbios_version");
-    if (table->data == NULL) {
-        OutputText(out, "null");
-    } else {
-        OutputChar(out, '"');
-        OutputNumber(out, table->major);
-        OutputChar(out, '.');
-        OutputNumber(out, table->minor);
-        OutputChar(out, '"');
-    }
-    Bios(&json, table, today);
-    System(&json, table);
-    Board(&json, table);
-    Chassis(&json, table);
-    Processors(&json, table);
-    MemoryArrays(&json, table);
-    MemoryDevices(&json, table);
-    Tpm(&json, table);
-    OemStrings(&json, table);
-    Rom(&json, rom);
+    const FactSource source = {table, NULL, rom, today};
+    for (int i = 0; i < kSectionCount; ++i)
+        WriteSection(&json, kSections[i], source);
     OutputText(out, "\n}\n");
 }

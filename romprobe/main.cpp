@@ -51,7 +51,10 @@ int Facts(const Command &command, int language) {
                      ? 0
                      : ReadWindow(query, command.smbiosFile == NULL, &fromImage),
                  &rom);
-    if (!found && (!rom.window || command.saveFile != NULL || command.print == kPrintKeyword)) {
+    bool needsTables =
+        command.saveFile != NULL ||
+        (command.print == kPrintKeyword ? KeywordReadsTables(command.keyword) : !rom.window);
+    if (!found && needsTables) {
         Complain(language, "no SMBIOS tables to read", "keine SMBIOS-Tabellen zu lesen", NULL);
         return 1;
     }
@@ -71,32 +74,34 @@ int Facts(const Command &command, int language) {
             WriteKeywordValues(&table, command.keyword, &g_output);
         else
             WriteSummary(&table, &rom, today, language, &g_output);
-        OutputFlush(&g_output);
+        if (!EndStream(language, &stream))
+            return 1;
     }
     return 0;
 }
 
 // The usage on standard output (help) or, after what was not understood, on standard error.
 int Usage(const Command &command, int language) {
+    bool wrong = command.kind == kCommandWrong;
+    if (wrong)
+        Complain(language, WrongMessage(&command, 0), WrongMessage(&command, 1),
+                 command.wrongArgument);
     Stream stream;
-    StartStream(command.kind == kCommandWrong ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE, true,
-                &stream);
-    if (command.kind == kCommandWrong) {
-        OutputText(&g_output, "Romprobe: ");
-        WriteWrongMessage(&command, language, &g_output);
-        OutputText(&g_output, "\r\n");
-    }
+    StartStream(wrong ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE, true, &stream);
     if (command.kind == kCommandVersion) {
         OutputText(&g_output, "Romprobe " FIRMLOOK_VERSION_TEXT "\r\n");
     } else {
-        if (command.kind == kCommandWrong && command.wrong == kWrongKeyword)
+        if (wrong && command.wrong == kWrongKeyword)
             OutputText(&g_output, language ? "Schlüsselwörter:\r\n" : "Keywords:\r\n");
         else
             OutputText(&g_output, UsageText(language));
         WriteKeywordList(&g_output);
     }
-    OutputFlush(&g_output);
-    return command.kind == kCommandWrong ? 2 : 0;
+    if (wrong) {
+        OutputFlush(&g_output);
+        return 2;
+    }
+    return EndStream(language, &stream) ? 0 : 1;
 }
 
 } // namespace

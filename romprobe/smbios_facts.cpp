@@ -2,7 +2,6 @@
 
 #include <string.h>
 
-#include "output.h"
 #include "release_date.h"
 #include "text_helpers.h"
 
@@ -110,6 +109,9 @@ const char *const kErrorCorrections[] = {"Other",          "Unknown",       "Non
 const char *const kCpuStatuses[] = {
     "Enabled", "Disabled By User", "Disabled By BIOS", "Idle", NULL, NULL, "Other"};
 
+// The processor status that means a processor is at work.
+enum { kCpuEnabled = 1 };
+
 template <int N> const char *Name(const char *const (&names)[N], long long value) {
     return value >= 1 && value <= N ? names[value - 1] : NULL;
 }
@@ -127,188 +129,65 @@ long long Count(const SmbiosStructure *s, int byteAt, int wordAt) {
     return count == 0xFFFF ? -1 : Known(count);
 }
 
-// "major.minor"-style revision bytes; 0xFF in either means none.
-void Revision(const SmbiosStructure *s, int at, int *major, int *minor) {
-    long long high = SmbiosByte(s, at), low = SmbiosByte(s, at + 1);
-    bool none = high < 0 || low < 0 || high == 0xFF || low == 0xFF;
-    *major = none ? -1 : static_cast<int>(high);
-    *minor = none ? -1 : static_cast<int>(low);
-}
-
-bool First(const SmbiosTable *table, int type, SmbiosStructure *s) {
-    int offset = 0;
-    if (SmbiosFind(table, type, &offset, s))
-        return true;
-    s->formatted = s->strings = s->stringsEnd = NULL;
-    s->length = 0; // reads as a structure that holds nothing
-    return false;
-}
-
-} // namespace
-
-void ReadBiosFacts(const SmbiosTable *table, BiosFacts *facts) {
-    SmbiosStructure s;
-    First(table, 0, &s);
-    facts->vendor = SmbiosString(&s, 0x04);
-    facts->version = SmbiosString(&s, 0x05);
-    facts->releaseDate = SmbiosString(&s, 0x08);
-    CalendarDate date = {0, 0, 0};
-    ReadReleaseDate(facts->releaseDate, &date);
-    facts->year = date.year;
-    facts->month = date.month;
-    facts->day = date.day;
-    long long rom = SmbiosByte(&s, 0x09);
-    facts->romSizeKb = rom < 0 ? -1 : (rom + 1) * 64;
-    long long extended = SmbiosWord(&s, 0x18);
+long long RomSizeKb(const SmbiosStructure *s, int at, int extendedAt) {
+    long long rom = SmbiosByte(s, at);
+    long long size = rom < 0 ? -1 : (rom + 1) * 64;
+    long long extended = SmbiosWord(s, extendedAt);
     if (rom == 0xFF && extended >= 0) {
         // From 3.1 on, 0xFF points to the extended size: 14 bits in MB (unit 00) or GB (01).
         // Older structures have no such field and mean 16 MB.
         long long unit = extended >> 14;
-        facts->romSizeKb = unit > 1 ? -1 : (extended & 0x3FFF) << (unit ? 20 : 10);
+        size = unit > 1 ? -1 : (extended & 0x3FFF) << (unit ? 20 : 10);
     }
-    Revision(&s, 0x14, &facts->major, &facts->minor);
-    Revision(&s, 0x16, &facts->ecMajor, &facts->ecMinor);
-    long long extension2 = SmbiosByte(&s, 0x13);
-    facts->uefi = extension2 < 0 ? -1 : (extension2 >> 3) & 1;
+    return size;
 }
 
-void ReadSystemFacts(const SmbiosTable *table, SystemFacts *facts) {
-    SmbiosStructure s;
-    First(table, 1, &s);
-    facts->manufacturer = SmbiosString(&s, 0x04);
-    facts->product = SmbiosString(&s, 0x05);
-    facts->version = SmbiosString(&s, 0x06);
-    facts->serial = SmbiosString(&s, 0x07);
-    facts->sku = SmbiosString(&s, 0x19);
-    facts->family = SmbiosString(&s, 0x1A);
-    ReadUuid(table, &s, facts->uuid);
-}
-
-void ReadBoardFacts(const SmbiosTable *table, BoardFacts *facts) {
-    SmbiosStructure s;
-    First(table, 2, &s);
-    facts->manufacturer = SmbiosString(&s, 0x04);
-    facts->product = SmbiosString(&s, 0x05);
-    facts->version = SmbiosString(&s, 0x06);
-    facts->serial = SmbiosString(&s, 0x07);
-    facts->assetTag = SmbiosString(&s, 0x08);
-}
-
-void ReadChassisFacts(const SmbiosTable *table, ChassisFacts *facts) {
-    SmbiosStructure s;
-    First(table, 3, &s);
-    facts->manufacturer = SmbiosString(&s, 0x04);
-    long long type = SmbiosByte(&s, 0x05);
-    facts->type = ChassisTypeName(type);
-    facts->version = SmbiosString(&s, 0x06);
-    facts->serial = SmbiosString(&s, 0x07);
-    facts->assetTag = SmbiosString(&s, 0x08);
-}
-
-namespace {
-
-void ProcessorId(const SmbiosStructure *s, char *id) {
-    id[0] = '\0';
-    if (s->length < 0x10)
-        return;
-    // The second doubleword first, as WMIC's ProcessorId has it.
-    static const int kOrder[8] = {0x0F, 0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x09, 0x08};
-    for (int i = 0; i < 8; ++i) {
-        unsigned char byte = s->formatted[kOrder[i]];
-        PutHex(id + 2 * i, byte, 2);
-    }
-    id[16] = '\0';
-}
-
-} // namespace
-
-void ReadProcessorFacts(const SmbiosTable *table, const SmbiosStructure *s, ProcessorFacts *facts) {
-    facts->socket = SmbiosString(s, 0x04);
-    facts->manufacturer = SmbiosString(s, 0x07);
-    facts->version = SmbiosString(s, 0x10);
-    facts->maxSpeedMhz = Known(SmbiosWord(s, 0x14));
-    facts->currentSpeedMhz = Known(SmbiosWord(s, 0x16));
-    facts->cores = Count(s, 0x23, 0x2A);
-    facts->threads = Count(s, 0x25, 0x2E);
-    ProcessorId(s, facts->id);
-    long long family = SmbiosByte(s, 0x06);
-    if (family == 0xFE && SmbiosWord(s, 0x28) >= 0)
-        family = SmbiosWord(s, 0x28);
-    facts->family = family < 0 ? NULL : ProcessorFamilyName(family, facts->manufacturer, table);
-    long long status = SmbiosByte(s, 0x18);
-    facts->populated = status < 0 ? -1 : static_cast<int>(status >> 6 & 1);
-    facts->status = status < 0 ? -1 : static_cast<int>(status & 7);
-    facts->statusName = status < 0           ? NULL
-                        : facts->status == 0 ? "Unknown"
-                                             : Name(kCpuStatuses, status & 7);
-}
-
-void ReadMemoryArrayFacts(const SmbiosStructure *s, MemoryArrayFacts *facts) {
-    long long location = SmbiosByte(s, 0x04);
-    facts->location = location >= 0xA0 ? Name(kArrayLocationsPc98, location - 0x9F)
-                                       : Name(kArrayLocations, location);
-    facts->use = Name(kArrayUses, SmbiosByte(s, 0x05));
-    facts->errorCorrection = Name(kErrorCorrections, SmbiosByte(s, 0x06));
-    facts->maxCapacityKb = SmbiosDword(s, 0x07);
-    if (facts->maxCapacityKb == 0x80000000) {
+long long MaxCapacityKb(const SmbiosStructure *s, int at) {
+    long long size = SmbiosDword(s, at);
+    if (size == 0x80000000) {
         // The extended field holds bytes.
         long long low = SmbiosDword(s, 0x0F), high = SmbiosDword(s, 0x13);
-        facts->maxCapacityKb = low < 0 || high < 0 ? -1 : (high << 22) | (low >> 10);
+        size = low < 0 || high < 0 ? -1 : (high << 22) | (low >> 10);
     }
-    facts->devices = SmbiosWord(s, 0x0D);
+    return size;
 }
 
-void ReadTpmFacts(const SmbiosTable *table, TpmFacts *facts) {
-    SmbiosStructure s;
-    facts->present = First(table, 43, &s);
-    facts->vendorId[0] = facts->firmware[0] = '\0';
-    for (int i = 0; i < 4 && s.length >= 0x08 && s.formatted[4 + i] != 0; ++i) {
-        facts->vendorId[i] = static_cast<char>(s.formatted[4 + i]);
-        facts->vendorId[i + 1] = '\0';
-    }
-    long long major = SmbiosByte(&s, 0x08), minor = SmbiosByte(&s, 0x09);
-    facts->specMajor = static_cast<int>(major);
-    facts->specMinor = static_cast<int>(minor);
-    long long firmware = SmbiosDword(&s, 0x0A);
-    if (firmware >= 0 && (major == 1 || major == 2)) {
-        // 1.x: the revision bytes of its version field; 2.0: the two halves of the first word.
-        unsigned long high =
-            major == 1 ? s.formatted[0x0C] : static_cast<unsigned long>(firmware >> 16);
-        unsigned long low =
-            major == 1 ? s.formatted[0x0D] : static_cast<unsigned long>(firmware & 0xFFFF);
-        char *end = DecimalText(facts->firmware, high);
-        *end++ = '.';
-        DecimalText(end, low);
-    }
-    facts->description = SmbiosString(&s, 0x12);
-}
-
-void ReadMemoryFacts(const SmbiosStructure *s, MemoryFacts *facts) {
-    facts->locator = SmbiosString(s, 0x10);
-    facts->bank = SmbiosString(s, 0x11);
-    facts->manufacturer = SmbiosString(s, 0x17);
-    facts->serial = SmbiosString(s, 0x18);
-    facts->partNumber = SmbiosString(s, 0x1A);
+long long MemorySizeKb(const SmbiosStructure *s) {
     long long size = SmbiosWord(s, 0x0C);
     if (size == 0x7FFF) {
         long long extended = SmbiosDword(s, 0x1C); // in MB, bits 0 to 30
-        facts->sizeKb = extended < 0 ? -1 : (extended & 0x7FFFFFFF) << 10;
-    } else if (size < 0 || size == 0xFFFF) {
-        facts->sizeKb = -1;
-    } else {
-        facts->sizeKb = size & 0x8000 ? size & 0x7FFF : size << 10; // bit 15: KB granularity
+        return extended < 0 ? -1 : (extended & 0x7FFFFFFF) << 10;
     }
-    facts->type = Name(kMemoryTypes, SmbiosByte(s, 0x12));
-    facts->speedMts = SmbiosWord(s, 0x15);
-    if (facts->speedMts == 0xFFFF) {
-        long long extended = SmbiosDword(s, 0x54);
-        facts->speedMts = extended < 0 ? -1 : extended & 0x7FFFFFFF;
-    }
-    facts->speedMts = Known(facts->speedMts);
+    if (size < 0 || size == 0xFFFF)
+        return -1;
+    return size & 0x8000 ? size & 0x7FFF : size << 10; // bit 15: KB granularity
 }
 
+long long MemorySpeed(const SmbiosStructure *s, int at) {
+    long long speed = SmbiosWord(s, at);
+    if (speed == 0xFFFF) {
+        long long extended = SmbiosDword(s, 0x54);
+        speed = extended < 0 ? -1 : extended & 0x7FFFFFFF;
+    }
+    return Known(speed);
+}
+
+// The ID field, the second doubleword first, as WMIC's ProcessorId has it; false when the
+// structure is too short.
+bool ProcessorId(const SmbiosStructure *s, char *id) {
+    if (s->length < 0x10)
+        return false;
+    for (int i = 0; i < 8; ++i)
+        PutHex(id + 2 * i, s->formatted[0x0F - i], 2);
+    id[16] = '\0';
+    return true;
+}
+
+enum UuidState { kUuidAbsent, kUuidZeros, kUuidOnes, kUuidShown };
+
+// The UUID of a type 1 structure as Windows shows it; all zero bytes mean "not settable", all
+// 0xFF "not present".
 UuidState ReadUuid(const SmbiosTable *table, const SmbiosStructure *s, char *text) {
-    text[0] = '\0';
     if (s->length < 0x18)
         return kUuidAbsent;
     const unsigned char *b = s->formatted + 8;
@@ -326,20 +205,226 @@ UuidState ReadUuid(const SmbiosTable *table, const SmbiosStructure *s, char *tex
     for (int i = 0; i < 16; ++i) {
         if (i == 4 || i == 6 || i == 8 || i == 10)
             *out++ = '-';
-        unsigned char byte = b[little ? kLittle[i] : i];
-        out = PutHex(out, byte, 2);
+        out = PutHex(out, b[little ? kLittle[i] : i], 2);
     }
     *out = '\0';
     return kUuidShown;
 }
 
-const char *ChassisTypeName(long long typeByte) {
-    return typeByte < 0 ? NULL : Name(kChassisTypes, typeByte & 0x7F); // bit 7: a lock
+// The TPM's firmware version: 1.x the revision bytes of its version field, 2.0 the two halves
+// of the first word; false for other versions.
+bool TpmFirmware(const SmbiosStructure *s, char *text) {
+    long long major = SmbiosByte(s, 0x08), firmware = SmbiosDword(s, 0x0A);
+    if (firmware < 0 || (major != 1 && major != 2))
+        return false;
+    unsigned long high =
+        major == 1 ? s->formatted[0x0C] : static_cast<unsigned long>(firmware >> 16);
+    unsigned long low =
+        major == 1 ? s->formatted[0x0D] : static_cast<unsigned long>(firmware & 0xFFFF);
+    char *end = DecimalText(text, high);
+    *end++ = '.';
+    DecimalText(end, low);
+    return true;
 }
 
-int BiosAgeDays(const BiosFacts *facts, const CalendarDate &today) {
-    return DayNumber(today.year, today.month, today.day) -
-           DayNumber(facts->year, facts->month, facts->day);
+void SetText(FactValue *value, const char *text, int length) {
+    value->state = kFactText;
+    value->text.bytes = reinterpret_cast<const unsigned char *>(text);
+    value->text.length = value->rawLength = length;
+}
+
+// A word of the program's own; NULL or empty is no value, and -s prints none instead.
+void SetName(FactValue *value, const char *name, const char *none = NULL) {
+    if (name == NULL || name[0] == '\0') {
+        value->state = kFactNone;
+        value->none = none;
+    } else {
+        SetText(value, name, static_cast<int>(strlen(name)));
+    }
+}
+
+// A number, none when negative.
+void SetNumber(FactValue *value, long long number, FactState state = kFactNumber) {
+    value->state = number < 0 ? kFactNone : state;
+    value->number = number;
+}
+
+void SetRevision(FactValue *value, long long major, long long minor) {
+    value->state = kFactRevision;
+    value->number = major;
+    value->minor = minor;
+}
+
+void ReadDate(const SmbiosStructure *s, CalendarDate today, int kind, int at, FactValue *value) {
+    CalendarDate date = {0, 0, 0};
+    ReadReleaseDate(SmbiosString(s, at), &date);
+    if (date.year == 0)
+        return;
+    if (kind == kAgeDays) {
+        value->state = kFactNumber;
+        value->number = DayNumber(today.year, today.month, today.day) -
+                        DayNumber(date.year, date.month, date.day);
+        return;
+    }
+    const char iso[10] = {static_cast<char>('0' + date.year / 1000),
+                          static_cast<char>('0' + date.year / 100 % 10),
+                          static_cast<char>('0' + date.year / 10 % 10),
+                          static_cast<char>('0' + date.year % 10),
+                          '-',
+                          static_cast<char>('0' + date.month / 10),
+                          static_cast<char>('0' + date.month % 10),
+                          '-',
+                          static_cast<char>('0' + date.day / 10),
+                          static_cast<char>('0' + date.day % 10)};
+    memcpy(value->buffer, iso, sizeof iso);
+    SetText(value, value->buffer, sizeof iso);
+}
+
+} // namespace
+
+void ReadFact(const FactSource &source, int kind, int at, int more, FactValue *value) {
+    static const SmbiosStructure kNone = {NULL, 0, NULL, NULL}; // holds nothing
+    const SmbiosStructure *s = source.structure != NULL ? source.structure : &kNone;
+    value->state = kFactNone;
+    value->none = NULL;
+    value->text.bytes = NULL;
+    value->text.length = value->rawLength = 0;
+    long long byte = SmbiosByte(s, at), word = SmbiosWord(s, at);
+    switch (kind) {
+    case kString:
+    case kNumberedString:
+        if (kind == kString && byte < 0) {
+            value->state = kFactOutside;
+        } else {
+            value->text = SmbiosNumberedString(s, kind == kString ? byte : at);
+            value->rawLength = value->text.length;
+            value->state = value->text.bytes != NULL ? kFactText : kFactNone;
+            value->none = "";
+            while (value->text.length > 0 && value->text.bytes[value->text.length - 1] == ' ')
+                --value->text.length;
+        }
+        break;
+    case kRevision: {
+        long long minor = SmbiosByte(s, at + 1);
+        if (byte >= 0 && minor >= 0 && byte != 0xFF && minor != 0xFF)
+            SetRevision(value, byte, minor);
+        break;
+    }
+    case kTableVersion:
+        if (source.table->data != NULL)
+            SetRevision(value, source.table->major, source.table->minor);
+        break;
+    case kReleaseIso:
+    case kAgeDays:
+        ReadDate(s, source.today, kind, at, value);
+        break;
+    case kRomSize:
+        SetNumber(value, RomSizeKb(s, at, more));
+        break;
+    case kFlag:
+        SetNumber(value, byte < 0 ? -1 : (byte >> more) & 1, kFactFlag);
+        break;
+    case kMhz:
+        SetNumber(value, Known(word));
+        value->state = word < 0 ? kFactOutside : value->state;
+        value->none = "Unknown";
+        break;
+    case kCount:
+        SetNumber(value, Count(s, at, more));
+        break;
+    case kWord:
+        SetNumber(value, word);
+        break;
+    case kUuid: {
+        UuidState uuid = byte < 0 ? kUuidAbsent : ReadUuid(source.table, s, value->buffer);
+        if (uuid == kUuidAbsent)
+            value->state = kFactOutside;
+        else if (uuid == kUuidShown)
+            SetName(value, value->buffer);
+        else
+            value->none = uuid == kUuidZeros ? "Not Settable" : "Not Present";
+        break;
+    }
+    case kChassisType:
+    case kProcessorFamily: {
+        long long family = byte == 0xFE && SmbiosWord(s, more) >= 0 ? SmbiosWord(s, more) : byte;
+        if (byte < 0)
+            value->state = kFactOutside;
+        else if (kind == kChassisType)
+            SetName(value, Name(kChassisTypes, byte & 0x7F), "<OUT OF SPEC>"); // bit 7: a lock
+        else
+            SetName(value, ProcessorFamilyName(family, SmbiosString(s, 0x07), source.table),
+                    "<OUT OF SPEC>");
+        break;
+    }
+    case kProcessorId:
+        if (byte < 0)
+            value->state = kFactOutside;
+        else if (ProcessorId(s, value->buffer))
+            SetText(value, value->buffer, 16);
+        break;
+    case kProcessorStatus:
+        if (byte >= 0)
+            SetName(value, (byte & 7) == 0 ? "Unknown" : Name(kCpuStatuses, byte & 7));
+        break;
+    case kProcessorAtWork:
+        byte = SmbiosByte(s, 0x18); // the status byte
+        SetNumber(value, byte >= 0 && (byte >> 6 & 1) == 1 && (byte & 7) == kCpuEnabled, kFactFlag);
+        break;
+    case kArrayLocation:
+        SetName(value, byte >= 0xA0 ? Name(kArrayLocationsPc98, byte - 0x9F)
+                                    : Name(kArrayLocations, byte));
+        break;
+    case kArrayUse:
+        SetName(value, Name(kArrayUses, byte));
+        break;
+    case kErrorCorrection:
+        SetName(value, Name(kErrorCorrections, byte));
+        break;
+    case kMemoryType:
+        SetName(value, Name(kMemoryTypes, byte));
+        break;
+    case kMaxCapacity:
+        SetNumber(value, MaxCapacityKb(s, at), kFactKilobytes);
+        break;
+    case kMemorySize:
+        SetNumber(value, MemorySizeKb(s), kFactKilobytes);
+        break;
+    case kModule:
+        SetNumber(value, MemorySizeKb(s) != 0, kFactFlag);
+        break;
+    case kMemorySpeed:
+        SetNumber(value, MemorySpeed(s, at));
+        break;
+    case kTpmVendor: {
+        int length = 0;
+        while (length < 4 && s->length >= 0x08 && s->formatted[at + length] != 0) {
+            value->buffer[length] = static_cast<char>(s->formatted[at + length]);
+            ++length;
+        }
+        SetText(value, value->buffer, length);
+        break;
+    }
+    case kTpmVersion:
+        if (byte >= 0)
+            SetRevision(value, byte, SmbiosByte(s, at + 1));
+        break;
+    case kTpmFirmware:
+        if (TpmFirmware(s, value->buffer))
+            SetText(value, value->buffer, static_cast<int>(strlen(value->buffer)));
+        break;
+    case kRomSystemDate:
+        if (source.rom != NULL && source.rom->window && source.rom->systemLength > 0)
+            SetText(value, source.rom->systemDate, source.rom->systemLength);
+        break;
+    case kRomVideoDate:
+        SetName(value, source.rom != NULL ? source.rom->videoDate : NULL);
+        break;
+    }
+}
+
+const char *FactUnit(int kind) {
+    return kind == kRomSize ? " KB" : kind == kMhz ? " MHz" : kind == kMemorySpeed ? " MT/s" : "";
 }
 
 void ReadRomFacts(const unsigned char *window, int size, RomFacts *facts) {

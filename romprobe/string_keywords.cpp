@@ -2,122 +2,75 @@
 
 #include <stddef.h>
 
-#include "smbios_facts.h"
+#include "fact_tables.h"
 
 namespace {
 
-enum ValueKind {
-    kString,   // the string whose number stands at the field
-    kRevision, // two bytes "major.minor", none when either is 0xFF
-    kUuid,
-    kChassisType,
-    kProcessorFamily,
-    kProcessorFrequency,
-    kProcessorId
-};
-
-struct Keyword {
-    const char *name;
-    unsigned char type, field, kind;
-};
-
-const Keyword kKeywords[] = {
-    {"bios-vendor", 0, 0x04, kString},
-    {"bios-version", 0, 0x05, kString},
-    {"bios-release-date", 0, 0x08, kString},
-    {"bios-revision", 0, 0x14, kRevision},
-    {"firmware-revision", 0, 0x16, kRevision},
-    {"system-manufacturer", 1, 0x04, kString},
-    {"system-product-name", 1, 0x05, kString},
-    {"system-version", 1, 0x06, kString},
-    {"system-serial-number", 1, 0x07, kString},
-    {"system-uuid", 1, 0x08, kUuid},
-    {"system-sku-number", 1, 0x19, kString},
-    {"system-family", 1, 0x1A, kString},
-    {"baseboard-manufacturer", 2, 0x04, kString},
-    {"baseboard-product-name", 2, 0x05, kString},
-    {"baseboard-version", 2, 0x06, kString},
-    {"baseboard-serial-number", 2, 0x07, kString},
-    {"baseboard-asset-tag", 2, 0x08, kString},
-    {"chassis-manufacturer", 3, 0x04, kString},
-    {"chassis-type", 3, 0x05, kChassisType},
-    {"chassis-version", 3, 0x06, kString},
-    {"chassis-serial-number", 3, 0x07, kString},
-    {"chassis-asset-tag", 3, 0x08, kString},
-    {"processor-family", 4, 0x06, kProcessorFamily},
-    {"processor-manufacturer", 4, 0x07, kString},
-    {"processor-version", 4, 0x10, kString},
-    {"processor-frequency", 4, 0x16, kProcessorFrequency},
-    {"processor-id", 4, 0x08, kProcessorId},
-};
-
-const char kOutOfSpec[] = "<OUT OF SPEC>";
-
-void Line(Output *out, const char *text) {
-    OutputText(out, text == NULL ? kOutOfSpec : text);
-    OutputText(out, "\r\n");
-}
-
-// One structure's line, or nothing when it is too short to hold the field.
-void Value(const SmbiosTable *table, const SmbiosStructure *s, const Keyword &keyword,
-           Output *out) {
-    if (SmbiosByte(s, keyword.field) < 0)
-        return;
-    if (keyword.kind == kString) {
-        SmbiosText text = SmbiosRawString(s, keyword.field);
-        for (int i = 0; i < text.length; ++i) {
-            unsigned char c = text.bytes[i];
-            OutputChar(out, c < 0x20 || c == 0x7F ? '.' : static_cast<char>(c));
-        }
-        OutputText(out, "\r\n");
-    } else if (keyword.kind == kRevision) {
-        long long major = SmbiosByte(s, keyword.field), minor = SmbiosByte(s, keyword.field + 1);
-        if (minor < 0 || major == 0xFF || minor == 0xFF)
-            return;
-        OutputNumber(out, major);
-        OutputChar(out, '.');
-        OutputNumber(out, minor);
-        OutputText(out, "\r\n");
-    } else if (keyword.kind == kUuid) {
-        char uuid[37];
-        UuidState state = ReadUuid(table, s, uuid);
-        if (state != kUuidAbsent)
-            Line(out, state == kUuidZeros  ? "Not Settable"
-                      : state == kUuidOnes ? "Not Present"
-                                           : uuid);
-    } else if (keyword.kind == kChassisType) {
-        Line(out, ChassisTypeName(SmbiosByte(s, keyword.field)));
-    } else {
-        ProcessorFacts cpu;
-        ReadProcessorFacts(table, s, &cpu);
-        if (keyword.kind == kProcessorFamily) {
-            Line(out, cpu.family);
-        } else if (keyword.kind == kProcessorId) {
-            if (cpu.id[0] != '\0')
-                Line(out, cpu.id);
-        } else if (SmbiosWord(s, keyword.field) >= 0) {
-            if (cpu.currentSpeedMhz < 0) {
-                Line(out, "Unknown");
-                return;
+// The keyword's section and fact; false past the last keyword.
+bool FindKeyword(int keyword, const Section **section, const Fact **fact) {
+    for (int i = 0; keyword >= 0 && i < kSectionCount; ++i) {
+        for (int word = 1; (*fact = FactAt(kSections[i], word, false)) != NULL; ++word) {
+            if (keyword-- == 0) {
+                *section = &kSections[i];
+                return true;
             }
-            OutputNumber(out, cpu.currentSpeedMhz);
-            Line(out, " MHz");
         }
     }
+    return false;
+}
+
+// One structure's line: the value as dmidecode -s shows it, control bytes as '.'; nothing
+// when the structure is too short to hold the field.
+void Line(const FactValue &value, int kind, Output *out) {
+    if (value.state == kFactOutside || (value.state == kFactNone && value.none == NULL))
+        return;
+    if (value.state == kFactNone) {
+        OutputText(out, value.none);
+    } else if (value.state == kFactText) {
+        for (int i = 0; i < value.rawLength; ++i) {
+            unsigned char c = value.text.bytes[i];
+            OutputChar(out, c < 0x20 || c == 0x7F ? '.' : static_cast<char>(c));
+        }
+    } else {
+        OutputNumber(out, value.number);
+        if (value.state == kFactRevision) {
+            OutputChar(out, '.');
+            OutputNumber(out, value.minor);
+        }
+        OutputText(out, FactUnit(kind));
+    }
+    OutputText(out, "\r\n");
 }
 
 } // namespace
 
 const char *KeywordName(int index) {
-    return index >= 0 && index < static_cast<int>(sizeof kKeywords / sizeof *kKeywords)
-               ? kKeywords[index].name
-               : NULL;
+    const Section *section;
+    const Fact *fact;
+    return FindKeyword(index, &section, &fact) ? fact->keyword : NULL;
+}
+
+bool KeywordReadsTables(int keyword) {
+    const Section *section;
+    const Fact *fact;
+    return FindKeyword(keyword, &section, &fact) && section->form < kRomWindow;
 }
 
 void WriteKeywordValues(const SmbiosTable *table, int keyword, Output *out) {
-    if (KeywordName(keyword) == NULL)
+    const Section *section;
+    const Fact *fact;
+    if (!FindKeyword(keyword, &section, &fact))
         return;
     SmbiosStructure s;
-    for (int offset = 0; SmbiosFind(table, kKeywords[keyword].type, &offset, &s);)
-        Value(table, &s, kKeywords[keyword], out);
+    const FactSource source = {table, section->form < kRomWindow ? &s : NULL, NULL, {0, 0, 0}};
+    FactValue value;
+    if (source.structure == NULL) { // one value, from elsewhere than the tables
+        ReadFact(source, fact->kind, fact->at, fact->more, &value);
+        Line(value, fact->kind, out);
+    }
+    for (int offset = 0;
+         source.structure != NULL && SmbiosFind(table, section->type, &offset, &s);) {
+        ReadFact(source, fact->kind, fact->at, fact->more, &value);
+        Line(value, fact->kind, out);
+    }
 }

@@ -10,6 +10,9 @@
 // The keyword with this index, or NULL past the last one.
 const char *KeywordName(int index);
 
+// Whether the keyword's fact is read from the SMBIOS tables.
+bool KeywordReadsTables(int keyword);
+
 // The lines of the keyword's values, in Windows-1252 with CR LF; nothing when no structure
 // holds the fact.
 void WriteKeywordValues(const SmbiosTable *table, int keyword, Output *out);

@@ -11,9 +11,16 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+# Wine names files in the character set of the Unix locale: the Russian pass of the Wine tests
+# needs its locale made, or Cyrillic file names cannot be written.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+  dpkg-query -W -f='${Status}' locales 2>/dev/null | grep -q 'install ok installed' ||
+    { $sudo apt-get update -qq; DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq locales; }
+  $sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "Installing: ${missing[*]}"
-sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
 # The 32-bit Wine for the emulated guest comes from the i386 architecture.
 dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 $sudo apt-get update -qq

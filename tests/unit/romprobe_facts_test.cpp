@@ -215,14 +215,10 @@ std::string Parsed(std::vector<const char *> args) {
     args.insert(args.begin(), "Romprobe");
     Command c;
     ParseCommandLine(static_cast<int>(args.size()), const_cast<char **>(args.data()), &c);
-    std::string message;
-    Output out;
-    OutputStart(&out, Append, &message);
-    if (c.kind == kCommandWrong)
-        WriteWrongMessage(&c, 0, &out);
-    OutputFlush(&out);
-    if (c.kind == kCommandWrong)
-        return "4: " + message;
+    if (c.kind == kCommandWrong) {
+        std::string message = WrongMessage(&c, 0);
+        return "4: " + message.replace(message.find('%'), 1, c.wrongArgument);
+    }
     return std::to_string(c.kind) + std::to_string(c.print) + " " +
            (c.smbiosFile ? c.smbiosFile : "-") + " " + (c.saveFile ? c.saveFile : "-") +
            (c.keyword >= 0 ? " " + std::to_string(c.keyword) : "");

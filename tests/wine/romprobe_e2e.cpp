@@ -68,15 +68,28 @@ class RealRomprobe : public ::testing::Test {
         return image_.substr((0xC000 + segment * 0x800) * 16 + offset * 0x1000 - kWindowBase,
                              0x1000);
     }
-    // Runs Romprobe.exe in the working folder; its exit code.
-    DWORD Run(const std::string &arguments, DWORD *milliseconds = NULL) {
+    // Runs Romprobe.exe in the working folder; its exit code. output, when given, is its
+    // standard output, and its standard error goes to err.txt.
+    DWORD Run(const std::string &arguments, DWORD *milliseconds = NULL, HANDLE output = NULL) {
         std::string line = "\"" + folder_ + "\\Romprobe.exe\" " + arguments;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
+        SECURITY_ATTRIBUTES inherit = {sizeof inherit, NULL, TRUE};
+        if (output != NULL) {
+            startup.dwFlags = STARTF_USESTDHANDLES;
+            startup.hStdOutput = output;
+            // Shared: Romprobe's handle may outlive the wait for its end under Wine.
+            startup.hStdError =
+                CreateFileA(File("err.txt").c_str(), GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS, 0, NULL);
+        }
         PROCESS_INFORMATION process = {};
         DWORD start = GetTickCount(), code = 99;
-        if (!CreateProcessA(NULL, &line[0], NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL,
-                            folder_.c_str(), &startup, &process))
+        BOOL started = CreateProcessA(NULL, &line[0], NULL, NULL, output != NULL, CREATE_NO_WINDOW,
+                                      NULL, folder_.c_str(), &startup, &process);
+        if (output != NULL)
+            CloseHandle(startup.hStdError);
+        if (!started)
             return code;
         WatchThread(process.hThread);
         WaitFor([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 10000);
@@ -199,6 +212,38 @@ TEST_F(RealRomprobe, PlantedFilesInTheCurrentFolderDoNotRun) {
     app.Click(kOldMethod); // through the command interpreter
     EXPECT_NE(app.Report().find(date), std::string::npos) << app.Report();
     EXPECT_FALSE(PathExists(File("planted.txt")));
+}
+
+// Standard output that cannot be written, here a pipe whose reader has gone, is a failure
+// told on standard error.
+TEST_F(RealRomprobe, LostOutputIsAFailure) {
+    HANDLE reader, writer;
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, NULL, TRUE};
+    ASSERT_TRUE(CreatePipe(&reader, &writer, &inherit, 0));
+    CloseHandle(reader);
+    EXPECT_EQ(Run("--json", NULL, writer), 1u);
+    EXPECT_EQ(ReadBytes(File("err.txt")), "Romprobe: cannot write standard output\r\n");
+    EXPECT_EQ(Run("--help", NULL, writer), 1u);
+    CloseHandle(writer);
+}
+
+// A file name in the system's ANSI code page opens and is shown in the console's (the
+// Russian pass, wine_russian).
+TEST_F(RealRomprobe, NamesInTheUsersCodePage) {
+    if (GetACP() != 1251)
+        GTEST_SKIP() << "for the Russian pass";
+    const wchar_t wide[] = L"\x0424\x0438\x0440\x043C\x0430.bin";
+    char name[64], shown[64];
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, name, sizeof name, NULL, NULL);
+    WideCharToMultiByte(GetOEMCP(), 0, wide, -1, shown, sizeof shown, NULL, NULL);
+    WriteBytes(File(name), "not a table");
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, NULL, TRUE};
+    HANDLE output =
+        CreateFileA(File("out.txt").c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, NULL);
+    EXPECT_EQ(Run(std::string("--smbios ") + name, NULL, output), 1u);
+    CloseHandle(output);
+    EXPECT_EQ(ReadBytes(File("err.txt")),
+              std::string("Romprobe: ") + shown + " is not an SMBIOS table\r\n");
 }
 
 } // namespace
