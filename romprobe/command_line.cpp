@@ -36,6 +36,8 @@ const Option kOptions[] = {
     {"--string", kKeyword, kCommandFacts, &Command::keywordName},
     {"--smbios", kValue, kCommandFacts, &Command::smbiosFile},
     {"--save-smbios", kValue, kCommandFacts, &Command::saveFile},
+    {"--efivars", kValue, kCommandFacts, &Command::efivarsFolder},
+    {"--boot-log", kValue, kCommandFacts, &Command::bootLogFile},
 };
 
 const Option *FindOption(const char *name) {
@@ -83,7 +85,9 @@ bool TakeArgument(int argc, char **argv, int *i, bool *json, Command *command) {
 
 const char kUsageEnglish[] =
     "Usage: Romprobe [--json | -s KEYWORD] [--smbios FILE] [--save-smbios FILE]\r\n"
-    "  (no option)         prints a summary of the SMBIOS tables and the ROM dates\r\n"
+    "                [--efivars FOLDER] [--boot-log FILE]\r\n"
+    "  (no option)         prints a summary of the SMBIOS tables, the ROM dates and\r\n"
+    "                      Secure Boot with its certificates of 2023\r\n"
     "  --json              prints the same facts as one JSON object in UTF-8\r\n"
     "  -s KEYWORD          prints one fact without a label, a line for each structure\r\n"
     "                      that holds it (keywords below); also --string KEYWORD\r\n"
@@ -91,6 +95,12 @@ const char kUsageEnglish[] =
     "                      dmidecode dump file) instead of the firmware\r\n"
     "  --save-smbios FILE  saves the tables as a file for dmidecode --from-dump; prints\r\n"
     "                      nothing unless --json or -s is given too\r\n"
+    "  --efivars FOLDER    reads PK, KEK, db, dbx, SecureBoot and SetupMode from a copy\r\n"
+    "                      of Linux's /sys/firmware/efi/efivars\r\n"
+    "  --boot-log FILE     reads the stores and boot authorities from a TCG boot log\r\n"
+    "                      (Windows' Logs\\MeasuredBoot\\*.log, Linux's\r\n"
+    "                      binary_bios_measurements)\r\n"
+    "                      With a file option, nothing of this PC is read.\r\n"
     "  --version           prints the version\r\n"
     "  -h, --help, /?      prints this text\r\n"
     "Exit codes: 0 done; 1 nothing to read (no tables, a file that cannot be read or\r\n"
@@ -100,7 +110,9 @@ const char kUsageEnglish[] =
 
 const char kUsageGerman[] =
     "Aufruf: Romprobe [--json | -s SCHLÜSSEL] [--smbios DATEI] [--save-smbios DATEI]\r\n"
-    "  (ohne Option)        zeigt eine Übersicht der SMBIOS-Tabellen und der ROM-Daten\r\n"
+    "                 [--efivars ORDNER] [--boot-log DATEI]\r\n"
+    "  (ohne Option)        zeigt eine Übersicht der SMBIOS-Tabellen, der ROM-Daten und\r\n"
+    "                       von Secure Boot mit seinen Zertifikaten von 2023\r\n"
     "  --json               gibt dieselben Angaben als ein JSON-Objekt in UTF-8 aus\r\n"
     "  -s SCHLÜSSEL         gibt eine Angabe ohne Beschriftung aus, eine Zeile je\r\n"
     "                       Struktur, die sie enthält (Schlüsselwörter unten); auch\r\n"
@@ -109,6 +121,12 @@ const char kUsageGerman[] =
     "                       eine Abzugsdatei von dmidecode) statt aus der Firmware\r\n"
     "  --save-smbios DATEI  speichert die Tabellen als Datei für dmidecode --from-dump;\r\n"
     "                       gibt nichts aus, außer mit --json oder -s\r\n"
+    "  --efivars ORDNER     liest PK, KEK, db, dbx, SecureBoot und SetupMode aus einer\r\n"
+    "                       Kopie von Linux' /sys/firmware/efi/efivars\r\n"
+    "  --boot-log DATEI     liest die Schlüsselspeicher und Start-Zertifikate aus einem\r\n"
+    "                       TCG-Startprotokoll (Windows' Logs\\MeasuredBoot\\*.log,\r\n"
+    "                       Linux' binary_bios_measurements)\r\n"
+    "                       Mit einer Datei-Option wird nichts von diesem PC gelesen.\r\n"
     "  --version            zeigt die Version\r\n"
     "  -h, --help, /?       zeigt diesen Text\r\n"
     "Rückgabewerte: 0 erledigt; 1 nichts zu lesen (keine Tabellen, eine Datei, die\r\n"
@@ -122,6 +140,7 @@ void ParseCommandLine(int argc, char **argv, Command *command) {
     command->kind = kCommandFacts;
     command->print = kPrintSummary;
     command->smbiosFile = command->saveFile = command->keywordName = NULL;
+    command->efivarsFolder = command->bootLogFile = NULL;
     command->wrongArgument = NULL;
     command->keyword = -1;
     command->wrong = kWrongUnknown;

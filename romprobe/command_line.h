@@ -27,12 +27,14 @@ enum WrongReason {
 
 struct Command {
     CommandKind kind;
-    PrintForm print;         // kPrintNothing when only --save-smbios is given
-    const char *smbiosFile;  // --smbios FILE, or NULL for the firmware's tables
-    const char *saveFile;    // --save-smbios FILE, or NULL
-    const char *keywordName; // -s KEYWORD as given, or NULL
-    int keyword;             // its index (see KeywordName), else -1
-    WrongReason wrong;       // for kCommandWrong: why, and the argument concerned
+    PrintForm print;           // kPrintNothing when only --save-smbios is given
+    const char *smbiosFile;    // --smbios FILE, or NULL for the firmware's tables
+    const char *saveFile;      // --save-smbios FILE, or NULL
+    const char *efivarsFolder; // --efivars FOLDER, or NULL
+    const char *bootLogFile;   // --boot-log FILE, or NULL
+    const char *keywordName;   // -s KEYWORD as given, or NULL
+    int keyword;               // its index (see KeywordName), else -1
+    WrongReason wrong;         // for kCommandWrong: why, and the argument concerned
     const char *wrongArgument;
 };
 

@@ -3,6 +3,8 @@
 #include <stddef.h>
 
 #include "fact_tables.h"
+#include "json_parts.h"
+#include "secure_boot_json.h"
 
 namespace {
 
@@ -12,54 +14,10 @@ const unsigned short kHighControls[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-struct Json {
-    Output *out;
-    int depth;
-    bool first; // nothing written yet in the current object or array
-};
-
-// Starts a member (key) or an array element (key NULL) on its own line.
-void Item(Json *json, const char *key) {
-    if (!json->first)
-        OutputChar(json->out, ',');
-    OutputChar(json->out, '\n');
-    for (int i = 0; i < json->depth; ++i)
-        OutputText(json->out, "  ");
-    if (key != NULL) {
-        OutputChar(json->out, '"');
-        OutputText(json->out, key);
-        OutputText(json->out, "\": ");
-    }
-    json->first = false;
-}
-
-void Open(Json *json, const char *key, char bracket) {
-    Item(json, key);
-    OutputChar(json->out, bracket);
-    ++json->depth;
-    json->first = true;
-}
-
-void Close(Json *json, char bracket) {
-    --json->depth;
-    if (!json->first) {
-        OutputChar(json->out, '\n');
-        for (int i = 0; i < json->depth; ++i)
-            OutputText(json->out, "  ");
-    }
-    OutputChar(json->out, bracket);
-    json->first = false;
-}
-
-void Null(Json *json, const char *key) {
-    Item(json, key);
-    OutputText(json->out, "null");
-}
-
 // One fact: null for a value the table does not hold; a text of the table as it stands
 // (trailing blanks kept) when raw.
 void Value(Json *json, const char *key, const FactValue &value, bool raw) {
-    Item(json, key);
+    JsonItem(json, key);
     Output *out = json->out;
     switch (value.state) {
     case kFactText:
@@ -88,7 +46,7 @@ void Value(Json *json, const char *key, const FactValue &value, bool raw) {
 
 // The facts of one structure (or of the ROM window) as an object.
 void Object(Json *json, const char *key, const Section &section, const FactSource &source) {
-    Open(json, key, '{');
+    JsonOpen(json, key, '{');
     for (int i = 0; i < section.count; ++i) {
         const Fact &fact = section.facts[i];
         if (fact.key == NULL || fact.kind == kTableVersion)
@@ -97,7 +55,7 @@ void Object(Json *json, const char *key, const Section &section, const FactSourc
         ReadFact(source, fact.kind, fact.at, fact.more, &value);
         Value(json, fact.key, value, false);
     }
-    Close(json, '}');
+    JsonClose(json, '}');
 }
 
 void WriteSection(Json *json, const Section &section, FactSource source) {
@@ -116,7 +74,7 @@ void WriteSection(Json *json, const Section &section, FactSource source) {
     switch (section.form) {
     case kEachStructure:
     case kOemStrings:
-        Open(json, section.key, '[');
+        JsonOpen(json, section.key, '[');
         for (; found; found = SmbiosFind(source.table, section.type, &offset, &s)) {
             if (section.form == kEachStructure) {
                 Object(json, NULL, section, source);
@@ -128,13 +86,13 @@ void WriteSection(Json *json, const Section &section, FactSource source) {
                 Value(json, NULL, value, true);
             }
         }
-        Close(json, ']');
+        JsonClose(json, ']');
         break;
     default: // an object; null without the structure or the window it is read from
         if (section.form == kFirstOrNull && !found)
-            Null(json, section.key);
+            JsonNull(json, section.key);
         else if (section.form == kRomWindow && !source.rom->window)
-            Null(json, section.key);
+            JsonNull(json, section.key);
         else
             Object(json, section.key, section, source);
     }
@@ -169,12 +127,13 @@ void OutputJsonString(Output *out, const unsigned char *bytes, int length) {
     OutputChar(out, '"');
 }
 
-void WriteJson(const SmbiosTable *table, const RomFacts *rom, const CalendarDate &today,
-               Output *out) {
+void WriteJson(const SmbiosTable *table, const RomFacts *rom, const SecureBootFacts *secureBoot,
+               const CalendarDate &today, Output *out) {
     Json json = {out, 1, true};
     OutputChar(out, '{');
     const FactSource source = {table, NULL, rom, today};
     for (int i = 0; i < kSectionCount; ++i)
         WriteSection(&json, kSections[i], source);
+    WriteSecureBootJson(secureBoot, &json);
     OutputText(out, "\n}\n");
 }

@@ -5,13 +5,14 @@
 
 #include "output.h"
 #include "calendar.h"
+#include "secure_boot_facts.h"
 #include "smbios_facts.h"
 
 // A Windows-1252 string as a JSON string: UTF-8, with control characters as \u escapes.
 void OutputJsonString(Output *out, const unsigned char *bytes, int length);
 
 // table may hold no table; rom->window false gives "rom": null.
-void WriteJson(const SmbiosTable *table, const RomFacts *rom, const CalendarDate &today,
-               Output *out);
+void WriteJson(const SmbiosTable *table, const RomFacts *rom, const SecureBootFacts *secureBoot,
+               const CalendarDate &today, Output *out);
 
 #endif

@@ -5,7 +5,8 @@
 //   ROMPROBE xybioszz S O T    writes XYBIOSZZ.$$$, the dump text
 // For people and scripts it prints a summary (no argument), JSON (--json) or one fact a line
 // (-s KEYWORD), reads the tables from a file (--smbios FILE) and saves them for dmidecode
-// (--save-smbios FILE).
+// (--save-smbios FILE), and Secure Boot's state and key stores from the firmware, the TPM
+// boot log or files (--efivars FOLDER, --boot-log FILE).
 // The window comes from the firmware table provider 'FIRM' (legacy BIOS machines only) or
 // from the image file that ROMPROBE_IMAGE names; the tables from provider 'RSMB'.
 // This file turns the command line into work: the files beside it read the firmware, write
@@ -19,6 +20,8 @@
 #include "json_writer.h"
 #include "language.h"
 #include "save_file.h"
+#include "secure_boot_keywords.h"
+#include "secure_boot_read.h"
 #include "smbios.h"
 #include "string_keywords.h"
 #include "summary_writer.h"
@@ -26,10 +29,31 @@
 
 namespace {
 
+// Secure Boot from the files given, else from this PC; false after a message when a file
+// gives nothing.
+bool ReadSecureBoot(const Command &command, bool filesOnly, int language, SecureBootFacts *facts) {
+    int secureBootKeyword = command.print == kPrintKeyword ? SecureBootKeyword(command.keyword) : 0;
+    ClearSecureBootFacts(facts);
+    if (command.print == kPrintNothing || secureBootKeyword < 0)
+        return true;
+    if (!filesOnly) {
+        ReadSecureBootOfThisPc(facts);
+        return true;
+    }
+    const char *unreadable = ReadSecureBootFiles(command.efivarsFolder, command.bootLogFile, facts);
+    if (unreadable != NULL)
+        Complain(language, "cannot read %", "% kann nicht gelesen werden", unreadable);
+    return unreadable == NULL;
+}
+
 int Facts(const Command &command, int language) {
+    // With any file, every fact comes from files: nothing of this PC is read.
+    bool filesOnly =
+        command.smbiosFile != NULL || command.efivarsFolder != NULL || command.bootLogFile != NULL;
     FirmwareTableQuery query = FirmwareQuery();
     int size = 0;
     unsigned char *bytes = command.smbiosFile != NULL ? ReadWholeFile(command.smbiosFile, &size)
+                           : filesOnly                ? NULL
                                                       : ReadFirmwareTables(query, &size);
     if (bytes == NULL && command.smbiosFile != NULL) {
         Complain(language, "cannot read %", "% kann nicht gelesen werden", command.smbiosFile);
@@ -47,17 +71,20 @@ int Facts(const Command &command, int language) {
     bool fromImage = false;
     RomFacts rom;
     ReadRomFacts(g_window,
-                 command.print == kPrintKeyword
-                     ? 0
-                     : ReadWindow(query, command.smbiosFile == NULL, &fromImage),
+                 command.print == kPrintKeyword ? 0 : ReadWindow(query, !filesOnly, &fromImage),
                  &rom);
-    bool needsTables =
-        command.saveFile != NULL ||
-        (command.print == kPrintKeyword ? KeywordReadsTables(command.keyword) : !rom.window);
+    // The summary and JSON need tables or a window, unless Secure Boot files are what they show.
+    bool secureBootFiles = command.efivarsFolder != NULL || command.bootLogFile != NULL;
+    bool needsTables = command.saveFile != NULL ||
+                       (command.print == kPrintKeyword ? KeywordReadsTables(command.keyword)
+                                                       : !rom.window && !secureBootFiles);
     if (!found && needsTables) {
         Complain(language, "no SMBIOS tables to read", "keine SMBIOS-Tabellen zu lesen", NULL);
         return 1;
     }
+    SecureBootFacts secureBoot;
+    if (!ReadSecureBoot(command, filesOnly, language, &secureBoot))
+        return 1;
     if (command.saveFile != NULL && !SaveTables(table, command.saveFile)) {
         Complain(language, "cannot write %", "% kann nicht geschrieben werden", command.saveFile);
         return 1;
@@ -69,11 +96,13 @@ int Facts(const Command &command, int language) {
         Stream stream;
         StartStream(STD_OUTPUT_HANDLE, command.print != kPrintJson, &stream);
         if (command.print == kPrintJson)
-            WriteJson(&table, &rom, today, &g_output);
+            WriteJson(&table, &rom, &secureBoot, today, &g_output);
+        else if (command.print == kPrintKeyword && SecureBootKeyword(command.keyword) >= 0)
+            WriteSecureBootKeywordValue(&secureBoot, SecureBootKeyword(command.keyword), &g_output);
         else if (command.print == kPrintKeyword)
             WriteKeywordValues(&table, command.keyword, &g_output);
         else
-            WriteSummary(&table, &rom, today, language, &g_output);
+            WriteSummary(&table, &rom, &secureBoot, today, language, &g_output);
         if (!EndStream(language, &stream))
             return 1;
     }

@@ -6,6 +6,7 @@
 #include "ca_2023.h"
 #include "firmware_bytes.h"
 #include "firmware_errors.h"
+#include "json_parts.h"
 #include "json_writer.h"
 #include "signature_list.h"
 #include "tcg_event_log.h"
@@ -13,48 +14,9 @@
 
 namespace {
 
-struct Json {
-    Output *out;
-    int depth;
-    bool first; // nothing written yet in the current object or array
-};
-
-// Starts a member (key) or an array element (key NULL) on its own line.
-void Item(Json *json, const char *key) {
-    if (!json->first)
-        OutputChar(json->out, ',');
-    OutputChar(json->out, '\n');
-    for (int i = 0; i < json->depth; ++i)
-        OutputText(json->out, "  ");
-    if (key != NULL) {
-        OutputChar(json->out, '"');
-        OutputText(json->out, key);
-        OutputText(json->out, "\": ");
-    }
-    json->first = false;
-}
-
-void Open(Json *json, const char *key, char bracket) {
-    Item(json, key);
-    OutputChar(json->out, bracket);
-    ++json->depth;
-    json->first = true;
-}
-
-void Close(Json *json, char bracket) {
-    --json->depth;
-    if (!json->first) {
-        OutputChar(json->out, '\n');
-        for (int i = 0; i < json->depth; ++i)
-            OutputText(json->out, "  ");
-    }
-    OutputChar(json->out, bracket);
-    json->first = false;
-}
-
 // A Windows-1252 text; NULL or empty gives null.
 void Text(Json *json, const char *key, const char *text) {
-    Item(json, key);
+    JsonItem(json, key);
     if (text == NULL || text[0] == '\0')
         OutputText(json->out, "null");
     else
@@ -63,12 +25,12 @@ void Text(Json *json, const char *key, const char *text) {
 }
 
 void Flag(Json *json, const char *key, int flag) {
-    Item(json, key);
+    JsonItem(json, key);
     OutputText(json->out, flag < 0 ? "null" : flag ? "true" : "false");
 }
 
 void Number(Json *json, const char *key, long long value) {
-    Item(json, key);
+    JsonItem(json, key);
     if (value < 0)
         OutputText(json->out, "null");
     else
@@ -87,7 +49,7 @@ void Entry(Json *json, const SignatureEntry &entry) {
         HexText(entry.data, 32, hash);
     else if (entry.kind == kSignatureOther)
         GuidText(entry.type, hash);
-    Open(json, NULL, '{');
+    JsonOpen(json, NULL, '{');
     Text(json, "type", kKinds[entry.kind]);
     Text(json, "owner", owner);
     Text(json, "subject", certificate.subject);
@@ -96,7 +58,7 @@ void Entry(Json *json, const SignatureEntry &entry) {
     Text(json, "not_before", certificate.notBefore);
     Text(json, "not_after", certificate.notAfter);
     Text(json, "hash", hash);
-    Close(json, '}');
+    JsonClose(json, '}');
 }
 
 void Store(Json *json, const char *key, const FirmwareBytes &store) {
@@ -104,13 +66,13 @@ void Store(Json *json, const char *key, const FirmwareBytes &store) {
         Text(json, key, NULL);
         return;
     }
-    Open(json, key, '[');
+    JsonOpen(json, key, '[');
     SignatureWalk walk;
     StartSignatureWalk(store.bytes, store.length, &walk);
     SignatureEntry entry;
     while (NextSignature(&walk, &entry))
         Entry(json, entry);
-    Close(json, ']');
+    JsonClose(json, ']');
 }
 
 void Authorities(Json *json, const FirmwareBytes &log) {
@@ -118,7 +80,7 @@ void Authorities(Json *json, const FirmwareBytes &log) {
         Text(json, "boot_authorities", NULL);
         return;
     }
-    Open(json, "boot_authorities", '[');
+    JsonOpen(json, "boot_authorities", '[');
     EventLogWalk walk;
     StartEventLog(log.bytes, log.length, &walk);
     LogEvent event;
@@ -131,7 +93,7 @@ void Authorities(Json *json, const FirmwareBytes &log) {
             Text(json, NULL, certificate.subject);
         }
     }
-    Close(json, ']');
+    JsonClose(json, ']');
 }
 
 void Verdict(Json *json, const SecureBootFacts *facts) {
@@ -141,37 +103,36 @@ void Verdict(Json *json, const SecureBootFacts *facts) {
         Text(json, "ca_2023", NULL);
         return;
     }
-    Open(json, "ca_2023", '{');
+    JsonOpen(json, "ca_2023", '{');
     Flag(json, "kek_2k_ca_2023", verdict.kek2023);
     Flag(json, "windows_uefi_ca_2023", verdict.windows2023);
     Flag(json, "microsoft_uefi_ca_2023", verdict.uefi2023);
     Flag(json, "option_rom_uefi_ca_2023", verdict.optionRom2023);
     Flag(json, "pca_2011_revoked", verdict.pca2011Revoked);
     Text(json, "status", verdict.updated ? "updated" : "not updated");
-    Close(json, '}');
+    JsonClose(json, '}');
 }
 
 } // namespace
 
-void WriteSecureBootJson(const SecureBootFacts *facts, int depth, Output *out) {
+void WriteSecureBootJson(const SecureBootFacts *facts, Json *json) {
     static const char *const kSources[4] = {NULL, "firmware", "boot log", "files"};
     static const char *const kTypes[3] = {NULL, "UEFI", "BIOS"};
     static const char *const kStores[4] = {"pk", "kek", "db", "dbx"};
-    Json json = {out, depth + 1, true};
-    OutputChar(out, '{');
-    Text(&json, "source", kSources[facts->source]);
-    Text(&json, "firmware_type", kTypes[facts->firmwareType]);
-    Flag(&json, "enabled", SecureBootFlag(facts, kVarSecureBoot));
-    Flag(&json, "setup_mode", SecureBootFlag(facts, kVarSetupMode));
+    JsonOpen(json, "secure_boot", '{');
+    Text(json, "source", kSources[facts->source]);
+    Text(json, "firmware_type", kTypes[facts->firmwareType]);
+    Flag(json, "enabled", SecureBootFlag(facts, kVarSecureBoot));
+    Flag(json, "setup_mode", SecureBootFlag(facts, kVarSetupMode));
     for (int i = 0; i < 4; ++i)
-        Store(&json, kStores[i], facts->variables[kVarPk + i]);
-    Authorities(&json, facts->bootLog);
-    Verdict(&json, facts);
-    Open(&json, "windows", '{');
-    Number(&json, "secure_boot_enabled", facts->windowsEnabled);
-    Number(&json, "available_updates", facts->windowsUpdates);
-    Text(&json, "uefica2023_status", facts->windowsStatus);
-    Number(&json, "windows_uefi_ca_2023_capable", facts->windowsCapable);
-    Close(&json, '}');
-    Close(&json, '}');
+        Store(json, kStores[i], facts->variables[kVarPk + i]);
+    Authorities(json, facts->bootLog);
+    Verdict(json, facts);
+    JsonOpen(json, "windows", '{');
+    Number(json, "secure_boot_enabled", facts->windowsEnabled);
+    Number(json, "available_updates", facts->windowsUpdates);
+    Text(json, "uefica2023_status", facts->windowsStatus);
+    Number(json, "windows_uefi_ca_2023_capable", facts->windowsCapable);
+    JsonClose(json, '}');
+    JsonClose(json, '}');
 }

@@ -3,11 +3,10 @@
 #ifndef ROMPROBE_SECURE_BOOT_JSON_H
 #define ROMPROBE_SECURE_BOOT_JSON_H
 
-#include "output.h"
+#include "json_parts.h"
 #include "secure_boot_facts.h"
 
-// Writes the object's value, from its "{" to its "}", as a member at depth (the top-level
-// object's members are at depth 1): the caller has written the key.
-void WriteSecureBootJson(const SecureBootFacts *facts, int depth, Output *out);
+// Writes the member "secure_boot" with its object.
+void WriteSecureBootJson(const SecureBootFacts *facts, Json *json);
 
 #endif

@@ -189,9 +189,10 @@ void ReadSecureBootOfThisPc(SecureBootFacts *facts) {
     ReadWindowsView(facts);
 }
 
-void ReadSecureBootFiles(const char *efivarsFolder, const char *bootLogFile,
-                         SecureBootFacts *facts) {
+const char *ReadSecureBootFiles(const char *efivarsFolder, const char *bootLogFile,
+                                SecureBootFacts *facts) {
     ClearSecureBootFacts(facts);
+    bool any = false;
     for (int v = 0; efivarsFolder != NULL && v < kVars; ++v) {
         char path[MAX_PATH + 64];
         lstrcpynA(path, efivarsFolder, MAX_PATH);
@@ -202,18 +203,20 @@ void ReadSecureBootFiles(const char *efivarsFolder, const char *bootLogFile,
         lstrcpynA(path + lstrlenA(path), SecureBootVariableGuid(v) + 1, kGuidTextSize);
         int size = 0;
         unsigned char *file = ReadWholeFile(path, &size);
-        EfivarsFileData(file, size, &facts->variables[v]);
+        any = EfivarsFileData(file, size, &facts->variables[v]) || any;
     }
+    const char *unreadable = efivarsFolder != NULL && !any ? efivarsFolder : NULL;
     if (bootLogFile != NULL) {
         int size = 0;
         unsigned char *log = ReadWholeFile(bootLogFile, &size);
         if (log != NULL)
             ReadBootLogVariables(log, size, facts);
+        else
+            unreadable = bootLogFile;
+        any = any || log != NULL;
     }
-    bool any = facts->bootLog.bytes != NULL;
-    for (int v = 0; v < kVars; ++v)
-        any = any || facts->variables[v].bytes != NULL;
     facts->source = any ? kSourceFiles : kSourceNone;
     facts->firmwareType = any ? kFirmwareUefi : kFirmwareUnknown;
     facts->unread = kUnreadNotInFiles;
+    return unreadable;
 }

@@ -9,8 +9,9 @@
 // This PC; the buffers the facts point into live until the process ends.
 void ReadSecureBootOfThisPc(SecureBootFacts *facts);
 
-// The files; either may be NULL. Nothing of this PC is read.
-void ReadSecureBootFiles(const char *efivarsFolder, const char *bootLogFile,
-                         SecureBootFacts *facts);
+// The files; either may be NULL. Nothing of this PC is read. Returns the file or folder that
+// gave nothing (the log first), or NULL.
+const char *ReadSecureBootFiles(const char *efivarsFolder, const char *bootLogFile,
+                                SecureBootFacts *facts);
 
 #endif

@@ -3,6 +3,7 @@
 #include <stddef.h>
 
 #include "fact_tables.h"
+#include "secure_boot_keywords.h"
 
 namespace {
 
@@ -47,7 +48,19 @@ void Line(const FactValue &value, int kind, Output *out) {
 const char *KeywordName(int index) {
     const Section *section;
     const Fact *fact;
-    return FindKeyword(index, &section, &fact) ? fact->keyword : NULL;
+    if (FindKeyword(index, &section, &fact))
+        return fact->keyword;
+    int secureBoot = SecureBootKeyword(index);
+    return secureBoot >= 0 ? SecureBootKeywordName(secureBoot) : NULL;
+}
+
+int SecureBootKeyword(int keyword) {
+    int tables = 0;
+    const Section *section;
+    const Fact *fact;
+    while (FindKeyword(tables, &section, &fact))
+        ++tables;
+    return keyword >= tables ? keyword - tables : -1;
 }
 
 bool KeywordReadsTables(int keyword) {

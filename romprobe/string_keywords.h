@@ -10,6 +10,10 @@
 // The keyword with this index, or NULL past the last one.
 const char *KeywordName(int index);
 
+// The keywords of the tables come first, then those of Secure Boot: the index among those,
+// or -1 for a keyword of the tables.
+int SecureBootKeyword(int keyword);
+
 // Whether the keyword's fact is read from the SMBIOS tables.
 bool KeywordReadsTables(int keyword);
 

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "fact_tables.h"
+#include "secure_boot_summary.h"
 #include "text_helpers.h"
 
 namespace {
@@ -157,10 +158,11 @@ void WriteSection(Summary *s, const Section &section, FactSource source) {
 
 } // namespace
 
-void WriteSummary(const SmbiosTable *table, const RomFacts *rom, const CalendarDate &today,
-                  int language, Output *out) {
+void WriteSummary(const SmbiosTable *table, const RomFacts *rom, const SecureBootFacts *secureBoot,
+                  const CalendarDate &today, int language, Output *out) {
     Summary summary = {out, language, NULL, false, false};
     const FactSource source = {table, NULL, rom, today};
     for (int i = 0; i < kSectionCount; ++i)
         WriteSection(&summary, kSections[i], source);
+    WriteSecureBootSummary(secureBoot, language, summary.started, out);
 }

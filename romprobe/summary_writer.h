@@ -5,10 +5,11 @@
 
 #include "output.h"
 #include "calendar.h"
+#include "secure_boot_facts.h"
 #include "smbios_facts.h"
 
 // language: 1 = German, 0 = English.
-void WriteSummary(const SmbiosTable *table, const RomFacts *rom, const CalendarDate &today,
-                  int language, Output *out);
+void WriteSummary(const SmbiosTable *table, const RomFacts *rom, const SecureBootFacts *secureBoot,
+                  const CalendarDate &today, int language, Output *out);
 
 #endif

@@ -71,13 +71,15 @@ void Check(void *context, const char *bytes, int count) {
 void CheckWriters(const SmbiosTable *table, const RomFacts *rom) {
     const CalendarDate today = {2026, 12, 7};
     static Output out;
+    SecureBootFacts secureBoot;
+    ClearSecureBootFacts(&secureBoot);
     for (int form = 0; form < 3 || KeywordName(form - 3) != NULL; ++form) {
         Written written = {form == 0, false, false, form >= 3, 0, 0};
         OutputStart(&out, Check, &written);
         if (form == 0)
-            WriteJson(table, rom, today, &out);
+            WriteJson(table, rom, &secureBoot, today, &out);
         else if (form < 3)
-            WriteSummary(table, rom, today, form - 1, &out);
+            WriteSummary(table, rom, &secureBoot, today, form - 1, &out);
         else
             WriteKeywordValues(table, form - 3, &out);
         OutputFlush(&out);

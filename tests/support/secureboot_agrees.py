@@ -17,7 +17,7 @@ def run(*command):
 
 
 def ours(*arguments):
-    return json.loads(run(view, *arguments))
+    return json.loads(run(view, *arguments))["secure_boot"]
 
 
 def write(name, payload):

@@ -41,8 +41,10 @@ int main(int argc, char **argv) {
     }
     Output out;
     OutputStart(&out, Write, NULL);
-    WriteSecureBootJson(&facts, 0, &out);
-    OutputText(&out, "\n");
+    Json json = {&out, 1, true};
+    OutputChar(&out, '{');
+    WriteSecureBootJson(&facts, &json);
+    OutputText(&out, "\n}\n");
     OutputFlush(&out);
     return 0;
 }

@@ -16,6 +16,12 @@ void Append(void *context, const char *bytes, int count) {
     static_cast<std::string *>(context)->append(bytes, static_cast<size_t>(count));
 }
 
+const SecureBootFacts kNoSecureBoot = [] {
+    SecureBootFacts facts;
+    ClearSecureBootFacts(&facts);
+    return facts;
+}();
+
 // Romprobe's JSON or summary (language 0 or 1) of a table in any form, without a ROM window.
 std::string Facts(const std::string &bytes, int summaryLanguage = -1) {
     SmbiosTable table;
@@ -27,9 +33,9 @@ std::string Facts(const std::string &bytes, int summaryLanguage = -1) {
     Output out;
     OutputStart(&out, Append, &text);
     if (summaryLanguage < 0)
-        WriteJson(&table, &rom, kToday, &out);
+        WriteJson(&table, &rom, &kNoSecureBoot, kToday, &out);
     else
-        WriteSummary(&table, &rom, kToday, summaryLanguage, &out);
+        WriteSummary(&table, &rom, &kNoSecureBoot, kToday, summaryLanguage, &out);
     OutputFlush(&out);
     return text;
 }
@@ -70,7 +76,7 @@ TEST(RomprobeFacts, FieldsAtTheirEdges) {
     EXPECT_TRUE(Has(json, "\"type\": null\n  },\n  \"processors\": []"));
     EXPECT_TRUE(Has(json, "\"size_mb\": null,\n      \"type\": null,\n      \"speed_mts\": null"));
     EXPECT_TRUE(Has(json, "\"baseboard\": {\n    \"manufacturer\": null,"));
-    EXPECT_TRUE(Has(json, "\"rom\": null\n}\n"));
+    EXPECT_TRUE(Has(json, "\"rom\": null,\n  \"secure_boot\": {"));
     table[8 + biosStructure.size() + 8] = '\xFF'; // the UUID's first byte: not all FF yet
     EXPECT_TRUE(Has(Facts(table), "\"uuid\": \"FF112233"));
     for (char fill : {'\x00', '\xFF'}) // all 00 or all FF: no UUID
@@ -138,7 +144,10 @@ TEST(RomprobeFacts, SummaryLeavesOutWhatIsAbsent) {
                       "System\r\n"
                       "  Hersteller:        Tolvo Ger\xE4tebau\r\n"
                       "  Produkt:           Firmbox 7\r\n"
-                      "  UUID:              33221100-5544-7766-8899-AABBCCDDEEFF\r\n");
+                      "  UUID:              33221100-5544-7766-8899-AABBCCDDEEFF\r\n"
+                      "\r\n"
+                      "Secure Boot\r\n"
+                      "  Nicht gelesen:     SecureBoot, PK, KEK, db, dbx\r\n");
     const std::string english = Facts(RsmbTable(SampleStructures(), 3, 2), 0);
     // Only the processor at work and the slots with a module, then what was left out; the
     // arrays before the slots, then TPM and OEM strings.

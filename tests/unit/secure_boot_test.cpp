@@ -57,8 +57,9 @@ std::string Written(const SecureBootFacts &facts, int form) {
     std::string text;
     Output out;
     OutputStart(&out, Append, &text);
+    Json json = {&out, 0, true};
     if (form < 0)
-        WriteSecureBootJson(&facts, 0, &out);
+        WriteSecureBootJson(&facts, &json);
     else if (form < 10)
         WriteSecureBootSummary(&facts, form, false, &out);
     else
