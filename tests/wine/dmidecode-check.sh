@@ -3,7 +3,8 @@
 # --save-smbios; dmidecode --from-dump must show every fact that Romprobe --json shows, and
 # Romprobe must read its own dump to the same JSON. Romprobe -s must print for every keyword
 # what dmidecode -s prints (run from a batch file, as scripts do). Then the summary's language
-# and the exit codes with their messages, each on the stream it belongs on.
+# and the exit codes with their messages, each on the stream it belongs on. Last, Secure Boot
+# from files against openssl, efitools and tpm2-tools.
 # usage: dmidecode-check.sh BUILD_DIR (the x86_64 build)
 set -euo pipefail
 build=$(cd "$1" && pwd); here=$(cd "$(dirname "$0")" && pwd)
@@ -46,20 +47,28 @@ wine Romprobe.exe --version >/dev/null
 expect 2 err 'Romprobe: unknown keyword: ?' -s '?'
 keywords=$(tr -d '\r' <"$work/err" | sed -n 's/^  //p')
 [ -n "$keywords" ] || { echo "Romprobe lists no keywords"; exit 1; }
+# Secure Boot's keywords are Romprobe's own and come last; dmidecode knows the others.
+secure_boot_keywords="firmware-type secure-boot secure-boot-ca-2023"
+[ "$(echo $keywords | tr ' ' '\n' | tail -3 | xargs)" = "$secure_boot_keywords" ] ||
+  { echo "FAIL the keywords do not end in $secure_boot_keywords"; exit 1; }
+keywords=$(echo $keywords | tr ' ' '\n' | head -n -3)
 { echo "@echo off"
   for k in $keywords; do
     echo "Romprobe.exe -s $k --smbios dmidecode-check\\saved.bin >dmidecode-check\\s-$k.txt"
     echo "if errorlevel 1 echo $k >>dmidecode-check\\failed.txt"
   done
-  # One value into a variable, as the README shows it.
+  # One value into a variable, as the README shows it; the same for Secure Boot's verdict on a
+  # copy of a real firmware's variables, which hold only the certificates of 2011.
   echo 'for /f "delims=" %%v in ('"'"'Romprobe.exe -s system-serial-number --smbios dmidecode-check\saved.bin'"'"') do set SERIAL=%%v'
-  echo 'echo [%SERIAL%]>dmidecode-check\serial.txt'
+  echo 'for /f "delims=" %%v in ('"'"'Romprobe.exe -s secure-boot-ca-2023 --efivars dmidecode-check\efivars'"'"') do set CA2023=%%v'
+  echo 'echo [%SERIAL%] [%CA2023%]>dmidecode-check\serial.txt'
 } | sed 's/$/\r/' >"$work/keywords.bat"
 keywords_agree() {
   rm -f "$work/failed.txt"
   wine cmd.exe /c 'dmidecode-check\keywords.bat'
   [ ! -e "$work/failed.txt" ] || { echo "FAIL Romprobe -s failed for: $(tr -d '\r' <"$work/failed.txt")"; return 1; }
-  [ "$(tr -d '\r' <"$work/serial.txt")" = "[SN-0042]" ] || { echo "for /f gave $(cat "$work/serial.txt")"; return 1; }
+  [ "$(tr -d '\r' <"$work/serial.txt")" = "[SN-0042] [not updated]" ] ||
+    { echo "for /f gave $(cat "$work/serial.txt")"; return 1; }
   local k ours theirs failed=0
   for k in $keywords; do
     ours=$(tr -d '\r' <"$work/s-$k.txt" | LC_ALL=C sed 's/[\x80-\xff]\+/./g')
@@ -74,6 +83,8 @@ keywords_agree() {
   [ $failed = 0 ] || return 1
   echo "Romprobe -s agrees with dmidecode -s on all $(echo $keywords | wc -w) keywords"
 }
+
+cp -r "$here/../data/secureboot/ovmf-efivars" "$work/efivars"
 
 # The two tables: SMBIOS 3.2 with a TPM 2.0, SMBIOS 2.8 with a TPM 1.2.
 for version in "3 2 2" "2 8 1"; do
@@ -104,3 +115,15 @@ expect 2 err "Romprobe: missing value after --smbios" --smbios
 expect 2 err "Romprobe: unknown option: -t" -t 17
 expect 2 err "Romprobe: unknown keyword: uuid" -s uuid
 expect 0 out "Romprobe $project_version" --version
+
+# Secure Boot read by Romprobe itself under Wine, held against openssl, efitools and
+# tpm2-tools on the real data and on PCs made of Microsoft's certificates; a folder without
+# variables and a log that cannot be read are exit code 1. Wine has no firmware variables and
+# no TPM: its own answer is a legacy BIOS.
+expect 1 err "Romprobe: cannot read dmidecode-check" --efivars dmidecode-check
+expect 1 err "Romprobe: cannot read dmidecode-check/none.bin" --boot-log dmidecode-check/none.bin
+expect 0 out "unsupported" -s secure-boot
+printf '#!/bin/sh\nexec bash "%s" "%s" en_US.UTF-8 Romprobe.exe --json "$@"\n' \
+  "$here/run-under-wine.sh" "$build" >"$work/romprobe-json"
+chmod +x "$work/romprobe-json"
+python3 "$here/../support/secureboot_agrees.py" "$work/romprobe-json" "$here/../data/secureboot"
