@@ -208,8 +208,15 @@ void EndResult(FILE *file, const ResultRun *result) {
         fclose(file);
         remove(result->path);
     }
-    if (result->folder[0] != '\0')
-        RemoveDirectoryA(result->folder);
+    if (result->folder[0] == '\0')
+        return;
+    // A helper that has just ended may hold the folder, its current one, for a moment more
+    // (Wine closes its handles after its end is signalled); one still at work keeps it.
+    for (int tries = 0;
+         !RemoveDirectoryA(result->folder) && tries < 100 &&
+         GetLastError() == ERROR_SHARING_VIOLATION && result->run.state == kHelperEnded;
+         ++tries)
+        Sleep(10);
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "../wine/driver.h"
+#include "../wine/report_texts.h"
 
 namespace {
 
@@ -194,9 +195,7 @@ void FirmlookSmoke(const std::string &out, bool print) {
     WriteBytes(out + "\\odd.txt", app.Report());
 
     const bool german = German();
-    Check(typical.find(german ? " (Romprobe.exe liest das ROM von PCs mit Legacy-BIOS; sonst "
-                              : " (Romprobe.exe reads the ROM of PCs with a legacy BIOS; ") !=
-              std::string::npos,
+    Check(typical.find(NotesText(german ? 1 : 0, true)) != std::string::npos,
           "the notes tell what Romprobe.exe does", typical);
     Check(app.Text(kClose) == (german ? "Beenden" : "Close"), "the captions follow the locale",
           app.Text(kClose));
