@@ -1,6 +1,5 @@
-// The texts of Firmlook's report about its helper Romprobe.exe, as Firmlook's plain code
-// makes them: the unit tests hold each one byte for byte, the programs that drive Firmlook
-// compare with these.
+// Firmlook's texts about its helper Romprobe.exe as its plain code makes them, to compare
+// with: the unit tests hold their bytes.
 #ifndef FIRMLOOK_TEST_REPORT_TEXTS_H
 #define FIRMLOOK_TEST_REPORT_TEXTS_H
 
@@ -10,28 +9,21 @@
 #include "report/firmware_text.h"
 #include "report/rom_text.h"
 
-// The dump's error text beside our own helper, after a run that left no result.
+template <typename Append> std::string Made(Append append) {
+    static ReportText report;
+    ReportReset(&report);
+    append(&report);
+    return report.text;
+}
+// The dump's error and the line in the ROM dates' place, beside our own helper; the notes.
 inline std::string OwnDumpError(HelperRunState state, unsigned long number, int language = 0) {
-    static ReportText report;
-    ReportReset(&report);
-    AppendDumpError(&report, language, true, {state, number});
-    return report.text;
+    return Made([&](ReportText *r) { AppendDumpError(r, language, true, {state, number}); });
 }
-
-// The one line that takes the ROM date lines' place after such a run ("" for none).
-inline std::string OwnProbeFailure(HelperRunState state, unsigned long number, int language = 0) {
-    static ReportText report;
-    ReportReset(&report);
-    AppendProbeFailure(&report, language, {state, number});
-    return report.text;
+inline std::string OwnProbeFailure(HelperRunState state, unsigned long number) {
+    return Made([&](ReportText *r) { AppendProbeFailure(r, 0, {state, number}); });
 }
-
-// The notes below the registry values.
 inline std::string NotesText(int language, bool ownHelper) {
-    static ReportText report;
-    ReportReset(&report);
-    AppendNotesText(&report, language, ownHelper);
-    return report.text;
+    return Made([&](ReportText *r) { AppendNotesText(r, language, ownHelper); });
 }
 
 #endif
