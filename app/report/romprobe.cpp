@@ -17,7 +17,8 @@ namespace {
 // How often the WinExec fallback has run: the first start gets a longer head start.
 int g_fallbackStarts;
 
-// The search path while the interpreter looks for our helper by name, and the one before.
+// "PATH=" and the search path while the interpreter looks for our helper by name, and the
+// one before.
 char g_searchPath[32768], g_savedSearchPath[32768];
 
 // The full path of the Romprobe.exe beside Firmlook.exe; false when there is none.
@@ -64,14 +65,18 @@ HelperRun RunThroughInterpreter(const char *commandLine, const char *shellLine, 
     char named[MAX_PATH + 256], line[MAX_PATH + 260];
     bool searched = false;
     if (helper != NULL && folder != NULL && InterpreterChangesPath(helper)) {
-        DWORD length = GetEnvironmentVariableA("PATH", g_savedSearchPath, sizeof g_savedSearchPath);
-        if (length >= sizeof g_savedSearchPath)
-            return Run(kHelperNotStarted, ERROR_FILENAME_EXCED_RANGE);
+        // "PATH=" and the value, for _putenv, which sets the C runtime's copy that system()
+        // may pass on as well as the process's own.
+        const int room = sizeof g_savedSearchPath - 5;
+        DWORD length = GetEnvironmentVariableA("PATH", g_savedSearchPath + 5, room);
         if (length == 0)
-            g_savedSearchPath[0] = '\0';
-        searched = SearchedHelperCommand(helper, commandLine, g_savedSearchPath, named,
-                                         sizeof named, g_searchPath, sizeof g_searchPath) &&
-                   SetEnvironmentVariableA("PATH", g_searchPath);
+            g_savedSearchPath[5] = '\0';
+        memcpy(g_savedSearchPath, "PATH=", 5);
+        memcpy(g_searchPath, "PATH=", 5);
+        searched = length < static_cast<DWORD>(room) &&
+                   SearchedHelperCommand(helper, commandLine, g_savedSearchPath + 5, named,
+                                         sizeof named, g_searchPath + 5, room) &&
+                   _putenv(g_searchPath) == 0;
         if (!searched)
             return Run(kHelperNotStarted, ERROR_FILENAME_EXCED_RANGE);
         shellLine = named;
@@ -86,7 +91,7 @@ HelperRun RunThroughInterpreter(const char *commandLine, const char *shellLine, 
         LeaveFolder(&cd);
     }
     if (searched)
-        SetEnvironmentVariableA("PATH", g_savedSearchPath[0] != '\0' ? g_savedSearchPath : NULL);
+        _putenv(g_savedSearchPath); // "PATH=" alone removes it again
     return run;
 }
 
