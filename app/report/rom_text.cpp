@@ -31,7 +31,7 @@ const char *const kNoRomWindow[2] = {
     "starten."};
 const char *const kBadImage[2] = {
     "ROMPROBE_IMAGE names a file that is missing or not 262,144 bytes long.",
-    "ROMPROBE_IMAGE nennt eine Datei, die fehlt oder nicht 262.144 Bytes lang ist."};
+    "ROMPROBE_IMAGE nennt eine Datei, die fehlt oder nicht 262.144 Bytes groß ist."};
 const char *const kEndedWithout[2] = {
     "Romprobe.exe ended with exit code %d and wrote no result.",
     "Romprobe.exe endete mit Exit-Code %d, ohne ein Ergebnis zu schreiben."};

@@ -174,7 +174,7 @@ TEST(Dump, ErrorSaysWhatBecameOfTheHelper) {
          "kein Ergebnis dieses Laufs von ihr zu unterscheiden."},
         {{kHelperEnded, kHelperExitBadImage},
          "ROMPROBE_IMAGE names a file that is missing or not 262,144 bytes long.",
-         "ROMPROBE_IMAGE nennt eine Datei, die fehlt oder nicht 262.144 Bytes lang ist."},
+         "ROMPROBE_IMAGE nennt eine Datei, die fehlt oder nicht 262.144 Bytes gro\xDF ist."},
         {{kHelperEnded, 0xC0000005},
          "Romprobe.exe ended with exit code -1073741819 and wrote no result.",
          "Romprobe.exe endete mit Exit-Code -1073741819, ohne ein Ergebnis zu schreiben."},
