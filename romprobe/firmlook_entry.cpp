@@ -1,5 +1,6 @@
 #include "firmlook_entry.h"
 
+#include "../common/helper_exit.h"
 #include "firmware_read.h"
 #include "probe_text.h"
 #include "save_file.h"
@@ -14,6 +15,8 @@ int RunForFirmlook(const Command &command, int argc, char **argv) {
     FirmwareTableQuery query = FirmwareQuery();
     bool fromImage = false;
     int windowSize = ReadWindow(query, true, &fromImage);
+    if (fromImage && windowSize != kRomWindowSize)
+        return kHelperExitBadImage;
 
     if (command.kind == kCommandProbeDates) {
         char systemDate[kRomDateSize], videoDate[kRomDateSize], record[kProbeRecordSize];
@@ -23,17 +26,20 @@ int RunForFirmlook(const Command &command, int argc, char **argv) {
             bool found = tables != NULL && SmbiosBiosDate(tables, size, systemDate);
             FreeTables(tables);
             if (!found)
-                return 1;
+                return kHelperExitNoRomWindow;
         }
         char marker = VideoBiosDate(g_window, windowSize, videoDate);
         int length = FormatProbeRecord(systemDate, marker, videoDate, record);
-        return WriteResult("XYBIOSXY.$$$", record, length) ? 0 : 1;
+        return WriteResult("XYBIOSXY.$$$", record, length) ? kHelperExitWritten : kHelperExitFailed;
     }
 
     unsigned segment = argc > 2 ? ParseCount(argv[2]) : 0;
     unsigned offset = argc > 3 ? ParseCount(argv[3]) : 0;
     unsigned step = argc > 4 ? ParseCount(argv[4]) : 0;
+    if (windowSize != kRomWindowSize)
+        return kHelperExitNoRomWindow;
     int length =
         FormatDumpBlock(g_window, windowSize, segment, offset, step, g_dumpText, sizeof g_dumpText);
-    return length >= 0 && WriteResult("XYBIOSZZ.$$$", g_dumpText, length) ? 0 : 1;
+    return length >= 0 && WriteResult("XYBIOSZZ.$$$", g_dumpText, length) ? kHelperExitWritten
+                                                                          : kHelperExitFailed;
 }

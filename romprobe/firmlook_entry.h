@@ -6,7 +6,7 @@
 #include "command_line.h"
 
 // xybiosxy writes XYBIOSXY.$$$, the date record; xybioszz S O T writes XYBIOSZZ.$$$, the
-// dump text. Returns the process's exit code.
+// dump text. Returns the process's exit code, one of common/helper_exit.h.
 int RunForFirmlook(const Command &command, int argc, char **argv);
 
 #endif

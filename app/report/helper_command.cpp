@@ -69,6 +69,35 @@ bool InterpreterCommand(const char *comspec, const char *commandLine, char *buff
                : Join("", commandLine, "", buffer, size);
 }
 
+bool InterpreterChangesPath(const char *path) {
+    return strpbrk(path, "%!") != NULL;
+}
+
+bool SearchedHelperCommand(const char *path, const char *commandLine, const char *searchPath,
+                           char *line, int lineSize, char *newSearchPath, int searchSize) {
+    const char *name = strrchr(path, '\\');
+    const char *arguments = strchr(commandLine, ' ');
+    if (name == NULL || !Join(name + 1, arguments != NULL ? arguments : "", "", line, lineSize))
+        return Fail(newSearchPath, searchSize);
+    char folder[300];
+    size_t length = static_cast<size_t>(name - path);
+    const bool quoted = memchr(path, ';', length) != NULL;
+    if (length + 3 > sizeof folder) {
+        Fail(line, lineSize);
+        return Fail(newSearchPath, searchSize);
+    }
+    memcpy(folder + (quoted ? 1 : 0), path, length);
+    if (quoted) {
+        folder[0] = '"';
+        folder[++length] = '"';
+        ++length;
+    }
+    folder[length] = '\0';
+    if (!Join(folder, *searchPath != '\0' ? ";" : "", searchPath, newSearchPath, searchSize))
+        return Fail(line, lineSize);
+    return true;
+}
+
 bool HelperFolderIn(const char *tempPath, char *folder, int size) {
     if (*tempPath == '\0')
         return Fail(folder, size);

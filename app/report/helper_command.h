@@ -24,6 +24,18 @@ bool QuotedHelperCommand(const char *path, const char *commandLine, char *buffer
 // False, with an empty buffer, when the result does not fit.
 bool InterpreterCommand(const char *comspec, const char *commandLine, char *buffer, int size);
 
+// Whether cmd.exe would change the path on its command line, quotes or not: it expands
+// %NAME% always, and takes ! for the start of !NAME! where delayed expansion is on.
+bool InterpreterChangesPath(const char *path);
+
+// The command line "Romprobe.exe ARGUMENTS" and the search path with the helper's folder in
+// front ("C:\Tools\new!;C:\Windows"): the interpreter finds the helper by its name in a search
+// path it takes as it is, where it would change that path on the command line. A folder
+// holding ';' goes in quotes; an empty search path gives the folder alone. False, with empty
+// buffers, when either does not fit.
+bool SearchedHelperCommand(const char *path, const char *commandLine, const char *searchPath,
+                           char *line, int lineSize, char *newSearchPath, int searchSize);
+
 // The per-user folder the helper works in: "Firmlook" in the temporary folder (as
 // GetTempPathA gives it, with or without its closing backslash). False, with an empty
 // folder, for an empty temporary path or a result that does not fit.

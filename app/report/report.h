@@ -1,4 +1,4 @@
-// The report builder and the firmware report's calls into the DOS subprogram.
+// The report builder and the firmware report's calls into the helper Romprobe.exe.
 #ifndef FIRMLOOK_REPORT_H
 #define FIRMLOOK_REPORT_H
 
@@ -6,15 +6,16 @@
 
 #include "dates.h"
 #include "report_text.h"
+#include "rom_text.h"
 
 // Rebuilds the report from the option check boxes and puts it into the report window.
 void BuildReport(HWND dialog);
 
 // Whether our own Romprobe.exe lies beside Firmlook.exe.
 bool OwnHelperBeside();
-// Starts the DOS subprogram in the folder (empty: the current one) and returns when it has
-// ended (or after the fallback sleep).
-void RunDosProgram(const char *commandLine, int oldMethod, const char *folder);
+// Starts the helper in the folder (empty: the current one) and returns when it has ended
+// (or after the fallback sleep), with what became of it.
+HelperRun RunDosProgram(const char *commandLine, int oldMethod, const char *folder);
 // Appends the system and video BIOS dates read from ROM by the DOS subprogram.
 void ProbeRom(int oldMethod, const CalendarDate &today, ReportText *report);
 // Restarts the report text with the ROM hex dump chosen by the number boxes.

@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "../../common/helper_exit.h"
 #include "format_text.h"
 
 const char kProbeCommand[] = "ROMPROBE xybiosxy";
@@ -20,6 +21,48 @@ void RecordText(const RomRecord *record, int first, int last, char *text) {
 
 const char *RecordBytes(const RomRecord *record, int first) {
     return reinterpret_cast<const char *>(record->bytes + first - 1);
+}
+
+// Why our own helper left no result, indexed by language (0 English, 1 German); %d stands
+// for the number of the run.
+const char *const kNoRomWindow[2] = {
+    "This PC's firmware does not show its ROM area to Windows, as on PCs started through UEFI.",
+    "Die Firmware dieses PCs zeigt Windows ihren ROM-Bereich nicht, wie bei PCs, die über UEFI "
+    "starten."};
+const char *const kBadImage[2] = {
+    "ROMPROBE_IMAGE names a file that is missing or not 262,144 bytes long.",
+    "ROMPROBE_IMAGE nennt eine Datei, die fehlt oder nicht 262.144 Bytes groß ist."};
+const char *const kEndedWithout[2] = {
+    "Romprobe.exe ended with exit code %d and wrote no result.",
+    "Romprobe.exe endete mit Exit-Code %d, ohne ein Ergebnis zu schreiben."};
+const char *const kNotStarted[2] = {"Romprobe.exe could not be started: Windows error %d.",
+                                    "Romprobe.exe konnte nicht gestartet werden: Windows-Fehler "
+                                    "%d."};
+const char *const kStaleResult[2] = {
+    "An old result file of Romprobe.exe could not be removed, so no result of this run could "
+    "be told from it.",
+    "Eine alte Ergebnisdatei von Romprobe.exe ließ sich nicht löschen, daher war kein "
+    "Ergebnis dieses Laufs von ihr zu unterscheiden."};
+const char *const kUnfinished[2] = {
+    "Romprobe.exe, started without waiting for it (WinExec), had not finished when Firmlook "
+    "looked.",
+    "Romprobe.exe, ohne Warten gestartet (WinExec), war noch nicht fertig, als Firmlook "
+    "nachsah."};
+
+void AppendReason(ReportText *report, int language, const HelperRun &run) {
+    const int l = language ? 1 : 0;
+    const char *format = kStaleResult[l];
+    if (run.state == kHelperNotStarted)
+        format = kNotStarted[l];
+    else if (run.state == kHelperUnfinished)
+        format = kUnfinished[l];
+    else if (run.state == kHelperEnded)
+        format = run.number == kHelperExitNoRomWindow ? kNoRomWindow[l]
+                 : run.number == kHelperExitBadImage  ? kBadImage[l]
+                                                      : kEndedWithout[l];
+    char text[192];
+    FormatText(text, sizeof text, format, static_cast<int>(run.number));
+    ReportAppend(report, text);
 }
 
 } // namespace
@@ -83,21 +126,28 @@ void AppendDumpHeading(ReportText *report, int language) {
     ReportAppend(report, "\r\n\r\n ");
 }
 
-void AppendDumpError(ReportText *report, int language, bool ownHelper) {
+void AppendDumpError(ReportText *report, int language, bool ownHelper, const HelperRun &run) {
     ReportAppend(report, language
                              ? "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n"
                              : "Unable to read out the [ROM-] Memory-Content! \r\n");
-    // With our own helper beside the program, no result means the firmware withheld its ROM.
-    if (ownHelper)
-        ReportAppend(report, language ? " (Die Firmware dieses PCs zeigt Windows ihren ROM-Bereich "
-                                        "nicht, wie bei PCs, die über UEFI starten.) "
-                                      : " (This PC's firmware does not show its ROM area to "
-                                        "Windows, as on PCs started through UEFI.) ");
-    else
+    if (ownHelper) {
+        ReportAppend(report, " (");
+        AppendReason(report, language, run);
+        ReportAppend(report, ") ");
+    } else
         ReportAppend(report, language ? " (16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht "
                                         "verfügbar?) "
                                       : " (16Bit MS-DOS-Program \"Romprobe.exe\" possibly not "
                                         "available?) ");
+}
+
+void AppendProbeFailure(ReportText *report, int language, const HelperRun &run) {
+    if (run.state == kHelperEnded && run.number == kHelperExitNoRomWindow)
+        return;
+    ReportAppend(report, language ? "\r\n\r\n ROM-System-BIOS-Datum:  - "
+                                  : "\r\n\r\n ROM-System-BIOS-Date:     - ");
+    AppendReason(report, language, run);
+    ReportAppend(report, " ");
 }
 
 bool DumpTakeByte(DumpCopier *copier, int byte, ReportText *report) {

@@ -30,8 +30,25 @@ void FormatDumpCommand(char *buffer, int size, unsigned segment, unsigned offset
 
 // Restarts the report text with the dump heading, its rule and the first indent.
 void AppendDumpHeading(ReportText *report, int language);
-// ownHelper: our Romprobe.exe lies beside the program (see AppendNotesText).
-void AppendDumpError(ReportText *report, int language, bool ownHelper);
+// What became of one start of our own helper that left no result file.
+enum HelperRunState {
+    kHelperEnded,       // it ran to its end; number holds its exit code (common/helper_exit.h)
+    kHelperNotStarted,  // number holds the Windows error that kept it from starting
+    kHelperStaleResult, // an old result file could not be removed, so it was not started
+    kHelperUnfinished   // started without waiting for it, it had written nothing yet
+};
+
+struct HelperRun {
+    HelperRunState state;
+    unsigned long number;
+};
+
+// ownHelper: our Romprobe.exe lies beside the program (see AppendNotesText); then the text
+// says why the run left no result, else it is the old one, whatever the run.
+void AppendDumpError(ReportText *report, int language, bool ownHelper, const HelperRun &run);
+// After a date probe of our own helper that left no result: one line that says why, or
+// nothing when the helper found no date to give (a PC without a ROM window).
+void AppendProbeFailure(ReportText *report, int language, const HelperRun &run);
 
 enum { kDumpByteLimit = 32000 }; // the byte that reaches this count is not used
 

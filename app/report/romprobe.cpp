@@ -1,11 +1,13 @@
-// The ROM date probe and the ROM hex dump through the DOS subprogram, and its launcher.
+// The ROM date probe and the ROM hex dump through the helper Romprobe.exe, and its launcher.
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
+#include "../../common/helper_exit.h"
 #include "../resources/resource.h"
 #include "../shell/shell.h"
+#include "format_text.h"
 #include "helper_command.h"
 #include "report.h"
 #include "rom_text.h"
@@ -14,6 +16,10 @@ namespace {
 
 // How often the WinExec fallback has run: the first start gets a longer head start.
 int g_fallbackStarts;
+
+// "PATH=" and the search path while the interpreter looks for our helper by name, and the
+// one before.
+char g_searchPath[32768], g_savedSearchPath[32768];
 
 // The full path of the Romprobe.exe beside Firmlook.exe; false when there is none.
 bool FindOwnHelper(char *path, int size) {
@@ -45,6 +51,50 @@ void LeaveFolder(const FolderSwitch *cd) {
         SetCurrentDirectoryA(cd->saved);
 }
 
+HelperRun Run(HelperRunState state, unsigned long number) {
+    HelperRun run = {state, number};
+    return run;
+}
+
+// The old method: the command line through the interpreter that COMSPEC names, which runs
+// in the folder (the current one for NULL). A helper path that the interpreter would
+// change on its line (a folder named 100% or new!) is found by name in the search path
+// instead, with the folder in front; only our own folder is searched before it.
+HelperRun RunThroughInterpreter(const char *commandLine, const char *shellLine, const char *helper,
+                                const char *folder) {
+    char named[MAX_PATH + 256], line[MAX_PATH + 260];
+    bool searched = false;
+    if (helper != NULL && folder != NULL && InterpreterChangesPath(helper)) {
+        // "PATH=" and the value, for _putenv, which sets the C runtime's copy that system()
+        // may pass on as well as the process's own.
+        const int room = sizeof g_savedSearchPath - 5;
+        DWORD length = GetEnvironmentVariableA("PATH", g_savedSearchPath + 5, room);
+        if (length == 0)
+            g_savedSearchPath[5] = '\0';
+        memcpy(g_savedSearchPath, "PATH=", 5);
+        memcpy(g_searchPath, "PATH=", 5);
+        searched = length < static_cast<DWORD>(room) &&
+                   SearchedHelperCommand(helper, commandLine, g_savedSearchPath + 5, named,
+                                         sizeof named, g_searchPath + 5, room) &&
+                   _putenv(g_searchPath) == 0;
+        if (!searched)
+            return Run(kHelperNotStarted, ERROR_FILENAME_EXCED_RANGE);
+        shellLine = named;
+    }
+    HelperRun run = Run(kHelperNotStarted, ERROR_FILENAME_EXCED_RANGE);
+    if (InterpreterCommand(getenv("COMSPEC"), shellLine, line, sizeof line)) {
+        FolderSwitch cd;
+        EnterFolder(folder, &cd);
+        int code = system(line);
+        run = code == -1 ? Run(kHelperNotStarted, GetLastError())
+                         : Run(kHelperEnded, static_cast<unsigned long>(code));
+        LeaveFolder(&cd);
+    }
+    if (searched)
+        _putenv(g_savedSearchPath); // "PATH=" alone removes it again
+    return run;
+}
+
 } // namespace
 
 bool OwnHelperBeside() {
@@ -52,7 +102,7 @@ bool OwnHelperBeside() {
     return FindOwnHelper(path, sizeof path);
 }
 
-void RunDosProgram(const char *commandLine, int oldMethod, const char *folder) {
+HelperRun RunDosProgram(const char *commandLine, int oldMethod, const char *folder) {
     // Our own helper is started by its full path. A search by name would take a ROMPROBE.COM,
     // .BAT or .CMD, or a copy in the current folder or on the PATH, before it; only when it
     // is missing does the name ROMPROBE go to that search.
@@ -66,20 +116,13 @@ void RunDosProgram(const char *commandLine, int oldMethod, const char *folder) {
         shellLine = quoted;
     }
     const char *directory = *folder != '\0' ? folder : NULL;
-    if (oldMethod) {
-        char line[sizeof quoted + 2];
-        if (InterpreterCommand(getenv("COMSPEC"), shellLine, line, sizeof line)) {
-            FolderSwitch cd;
-            EnterFolder(directory, &cd);
-            system(line);
-            LeaveFolder(&cd);
-        }
-        return;
-    }
+    if (oldMethod)
+        return RunThroughInterpreter(commandLine, shellLine, application, directory);
     OSVERSIONINFOA version;
     memset(&version, 0, sizeof version);
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
+    DWORD error = 0;
     if (version.dwMajorVersion >= 5) {
         char line[256]; // CreateProcessA may write into its command line
         lstrcpynA(line, commandLine, sizeof line);
@@ -90,72 +133,114 @@ void RunDosProgram(const char *commandLine, int oldMethod, const char *folder) {
         if (CreateProcessA(application, line, NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, directory,
                            &startup, &process)) {
             WaitForSingleObject(process.hProcess, INFINITE);
+            DWORD code = kHelperExitFailed;
+            GetExitCodeProcess(process.hProcess, &code);
             CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
-            return;
+            return Run(kHelperEnded, code);
         }
+        error = GetLastError();
     }
     // Old Windows, or the process could not be created: start it and give it time to finish.
     FolderSwitch cd;
     EnterFolder(directory, &cd);
-    WinExec(shellLine, SW_HIDE);
+    UINT started = WinExec(shellLine, SW_HIDE);
     LeaveFolder(&cd);
+    if (started <= 31) // WinExec's error numbers are Windows error numbers
+        return Run(kHelperNotStarted, error != 0 ? error : started);
     if (g_fallbackStarts == 0) {
         g_fallbackStarts = 1;
         Sleep(900);
     } else {
         Sleep(350);
     }
+    return Run(kHelperUnfinished, 0);
 }
 
 namespace {
 
-// Makes sure the per-user folder the helper works in exists; empty when it cannot be made,
-// and the helper then works in the current folder. A folder of its own is one the user can
-// write, wherever Firmlook was started from (Program Files, a read-only share).
+// A run for one result file, in a folder of this process's own.
+struct ResultRun {
+    char folder[MAX_PATH]; // empty: the current folder
+    char path[MAX_PATH + 16];
+    HelperRun run;
+};
+
+// Makes sure this process's own folder for the helper exists: "Firmlook\<process id>" in the
+// per-user temporary folder, one that the user can write wherever Firmlook was started from
+// (Program Files, a read-only share), and that no other Firmlook window shares. Empty when
+// it cannot be made, and the helper then works in the current folder.
 void PrepareHelperFolder(char *folder, int size) {
-    char temp[MAX_PATH];
+    char temp[MAX_PATH], base[MAX_PATH], id[16];
     DWORD length = GetTempPathA(sizeof temp, temp);
-    if (length == 0 || length >= sizeof temp || !HelperFolderIn(temp, folder, size))
+    FormatText(id, sizeof id, "%d", static_cast<int>(GetCurrentProcessId()));
+    if (length == 0 || length >= sizeof temp || !HelperFolderIn(temp, base, sizeof base) ||
+        !PathInFolder(base, id, folder, size))
         return;
+    CreateDirectoryA(base, NULL);
     CreateDirectoryA(folder, NULL);
     DWORD attributes = GetFileAttributesA(folder);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         folder[0] = '\0';
 }
 
-// Runs the helper for a result file and opens that file; NULL when there is no result of this
-// run. A file of that name left over from a crash or put there by someone else is deleted
+// Runs the helper for a result file and opens that file; NULL, with what became of the run,
+// when there is no result of this run. A file of that name left over from a crash is deleted
 // first; one that cannot be deleted is no result, so it is never shown as this PC's.
-FILE *RunForResult(const char *commandLine, int oldMethod, const char *name, char *path, int size) {
+FILE *RunForResult(const char *commandLine, int oldMethod, const char *name, ResultRun *result) {
     // Without our own helper the name ROMPROBE goes to Windows' program search, which looks
     // in the current folder: then the helper works there, as it always did.
-    char folder[MAX_PATH] = "", helper[MAX_PATH];
+    char helper[MAX_PATH];
+    result->folder[0] = '\0';
     if (FindOwnHelper(helper, sizeof helper))
-        PrepareHelperFolder(folder, sizeof folder);
-    if (!PathInFolder(folder, name, path, size))
+        PrepareHelperFolder(result->folder, sizeof result->folder);
+    if (!PathInFolder(result->folder, name, result->path, sizeof result->path)) {
+        result->run = Run(kHelperNotStarted, ERROR_FILENAME_EXCED_RANGE);
         return NULL;
-    remove(path);
-    if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+    }
+    remove(result->path);
+    if (GetFileAttributesA(result->path) != INVALID_FILE_ATTRIBUTES) {
+        result->run = Run(kHelperStaleResult, 0);
         return NULL;
-    RunDosProgram(commandLine, oldMethod, folder);
-    return fopen(path, "rb");
+    }
+    result->run = RunDosProgram(commandLine, oldMethod, result->folder);
+    return fopen(result->path, "rb");
+}
+
+// Closes and deletes the result file, and removes the process's folder once it is empty.
+void EndResult(FILE *file, const ResultRun *result) {
+    if (file != NULL) {
+        fclose(file);
+        remove(result->path);
+    }
+    if (result->folder[0] == '\0')
+        return;
+    // A helper that has just ended may hold the folder, its current one, for a moment more
+    // (Wine closes its handles after its end is signalled); one still at work keeps it.
+    for (int tries = 0;
+         !RemoveDirectoryA(result->folder) && tries < 100 &&
+         GetLastError() == ERROR_SHARING_VIOLATION && result->run.state == kHelperEnded;
+         ++tries)
+        Sleep(10);
 }
 
 } // namespace
 
 void ProbeRom(int oldMethod, const CalendarDate &today, ReportText *report) {
-    char path[MAX_PATH + 16];
-    FILE *file = RunForResult(kProbeCommand, oldMethod, kProbeFile, path, sizeof path);
-    if (file == NULL)
+    ResultRun result;
+    FILE *file = RunForResult(kProbeCommand, oldMethod, kProbeFile, &result);
+    if (file == NULL) {
+        EndResult(file, &result);
+        if (OwnHelperBeside())
+            AppendProbeFailure(report, g_languageFlag, result.run);
         return;
+    }
     RomRecord record;
     RomRecordClear(&record);
     int byte;
     while ((byte = fgetc(file)) != EOF)
         RomRecordStore(&record, byte);
-    fclose(file);
-    remove(path);
+    EndResult(file, &result);
     AppendRomDateLines(&record, today, g_languageFlag, report);
 }
 
@@ -166,18 +251,18 @@ void DumpRom(HWND dialog, int oldMethod, ReportText *report) {
     UINT step = GetDlgItemInt(dialog, IDC_STEP, NULL, FALSE);
     char command[1024];
     FormatDumpCommand(command, sizeof command, segment, offset, step);
-    char path[MAX_PATH + 16];
-    FILE *file = RunForResult(command, oldMethod, kDumpFile, path, sizeof path);
+    ResultRun result;
+    FILE *file = RunForResult(command, oldMethod, kDumpFile, &result);
 
     AppendDumpHeading(report, g_languageFlag);
     if (file == NULL) {
-        AppendDumpError(report, g_languageFlag, OwnHelperBeside());
+        EndResult(file, &result);
+        AppendDumpError(report, g_languageFlag, OwnHelperBeside(), result.run);
         return;
     }
     DumpCopier copier = {0};
     int byte;
     while ((byte = fgetc(file)) != EOF && DumpTakeByte(&copier, byte, report)) {
     }
-    fclose(file);
-    remove(path);
+    EndResult(file, &result);
 }

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "../wine/driver.h"
+#include "../wine/report_texts.h"
 
 namespace {
 
@@ -121,9 +122,8 @@ void MachineRomSmoke(const std::string &out, const std::string &firmwareDate,
               "Romprobe.exe reads the BIOS date from the SMBIOS tables", report);
         app.Click(kRomDates);
         app.Click(kHexDump);
-        Check(app.Report().find(german ? "die \xFC"
-                                         "ber UEFI starten.) "
-                                       : "as on PCs started through UEFI.) ") != std::string::npos,
+        Check(app.Report().find(OwnDumpError(kHelperEnded, kHelperExitNoRomWindow,
+                                             german ? 1 : 0)) != std::string::npos,
               "without a ROM window the dump names the firmware", app.Report());
         app.Click(kClose);
     }
@@ -194,9 +194,7 @@ void FirmlookSmoke(const std::string &out, bool print) {
     WriteBytes(out + "\\odd.txt", app.Report());
 
     const bool german = German();
-    Check(typical.find(german ? " (Romprobe.exe liest das ROM von PCs mit Legacy-BIOS; sonst "
-                              : " (Romprobe.exe reads the ROM of PCs with a legacy BIOS; ") !=
-              std::string::npos,
+    Check(typical.find(NotesText(german ? 1 : 0, true)) != std::string::npos,
           "the notes tell what Romprobe.exe does", typical);
     Check(app.Text(kClose) == (german ? "Beenden" : "Close"), "the captions follow the locale",
           app.Text(kClose));
@@ -253,7 +251,8 @@ int ReadOnlyFolderSmoke() {
     for (int run = 0; run < 4; ++run) {
         if (run == 2)
             DeleteFileA(rom.c_str());
-        for (const std::string &at : {HelperWorkFolder(), source})
+        CreateDirectoryA(ProcessWorkFolder(app).c_str(), NULL);
+        for (const std::string &at : {ProcessWorkFolder(app), source})
             WriteBytes(at + "\\XYBIOSXY.$$$", "01/02/98\r\n");
         app.Click(kOldMethod);
         app.Click(kRomDates);

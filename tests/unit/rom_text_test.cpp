@@ -3,6 +3,7 @@
 #include <string.h>
 #include <string>
 
+#include "../../common/helper_exit.h"
 #include "report/helper_command.h"
 #include "report/rom_text.h"
 
@@ -129,26 +130,81 @@ TEST(Dump, LargeFilesStopAfter31999Bytes) {
 }
 
 TEST(Dump, ErrorTextInBothLanguages) {
+    const HelperRun noWindow = {kHelperEnded, kHelperExitNoRomWindow};
+    const HelperRun notStarted = {kHelperNotStarted, 5};
     ReportText report;
-    ReportReset(&report);
-    AppendDumpError(&report, 0, false);
+    ReportReset(&report); // without our own helper the run does not change the text
+    AppendDumpError(&report, 0, false, noWindow);
+    AppendDumpError(&report, 0, false, notStarted);
     EXPECT_STREQ(report.text, "Unable to read out the [ROM-] Memory-Content! \r\n (16Bit "
+                              "MS-DOS-Program \"Romprobe.exe\" possibly not available?) "
+                              "Unable to read out the [ROM-] Memory-Content! \r\n (16Bit "
                               "MS-DOS-Program \"Romprobe.exe\" possibly not available?) ");
     ReportReset(&report);
-    AppendDumpError(&report, 1, false);
+    AppendDumpError(&report, 1, false, noWindow);
     EXPECT_STREQ(report.text, "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n "
                               "(16Bit MS-DOS-Programm \"Romprobe.exe\" eventuell nicht "
                               "verf\xFC"
                               "gbar?) ");
-    ReportReset(&report); // beside our own helper only the firmware can have kept it back
-    AppendDumpError(&report, 0, true);
-    AppendDumpError(&report, 1, true);
+    ReportReset(&report); // beside our own helper it says what became of the run
+    AppendDumpError(&report, 0, true, noWindow);
+    AppendDumpError(&report, 1, true, noWindow);
     EXPECT_STREQ(report.text, "Unable to read out the [ROM-] Memory-Content! \r\n (This PC's "
                               "firmware does not show its ROM area to Windows, as on PCs started "
                               "through UEFI.) Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen "
                               "werden! \r\n (Die Firmware dieses PCs zeigt Windows ihren ROM-"
                               "Bereich nicht, wie bei PCs, die \xFC"
                               "ber UEFI starten.) ");
+}
+
+// Each reason once in either language, as the dump's error and as the probe's one line; a
+// probe that found no date says nothing.
+TEST(Dump, ErrorSaysWhatBecameOfTheHelper) {
+    const struct {
+        HelperRun run;
+        const char *english, *german;
+    } cases[] = {
+        {{kHelperNotStarted, 1260},
+         "Romprobe.exe could not be started: Windows error 1260.",
+         "Romprobe.exe konnte nicht gestartet werden: Windows-Fehler 1260."},
+        {{kHelperStaleResult, 0},
+         "An old result file of Romprobe.exe could not be removed, so no result of this run "
+         "could be told from it.",
+         "Eine alte Ergebnisdatei von Romprobe.exe lie\xDF sich nicht l\xF6schen, daher war "
+         "kein Ergebnis dieses Laufs von ihr zu unterscheiden."},
+        {{kHelperEnded, kHelperExitBadImage},
+         "ROMPROBE_IMAGE names a file that is missing or not 262,144 bytes long.",
+         "ROMPROBE_IMAGE nennt eine Datei, die fehlt oder nicht 262.144 Bytes gro\xDF ist."},
+        {{kHelperEnded, 0xC0000005},
+         "Romprobe.exe ended with exit code -1073741819 and wrote no result.",
+         "Romprobe.exe endete mit Exit-Code -1073741819, ohne ein Ergebnis zu schreiben."},
+        {{kHelperUnfinished, 0},
+         "Romprobe.exe, started without waiting for it (WinExec), had not finished when "
+         "Firmlook looked.",
+         "Romprobe.exe, ohne Warten gestartet (WinExec), war noch nicht fertig, als Firmlook "
+         "nachsah."},
+    };
+    static ReportText dump, probe;
+    for (const auto &c : cases) {
+        for (int language = 0; language < 2; ++language) {
+            ReportReset(&dump);
+            ReportReset(&probe);
+            AppendDumpError(&dump, language, true, c.run);
+            AppendProbeFailure(&probe, language, c.run);
+            const std::string reason = language ? c.german : c.english;
+            EXPECT_EQ(dump.text,
+                      (language ? "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen "
+                                  "werden! \r\n ("
+                                : "Unable to read out the [ROM-] Memory-Content! \r\n (") +
+                          reason + ") ");
+            EXPECT_EQ(probe.text, (language ? "\r\n\r\n ROM-System-BIOS-Datum:  - "
+                                            : "\r\n\r\n ROM-System-BIOS-Date:     - ") +
+                                      reason + " ");
+        }
+    }
+    ReportReset(&probe);
+    AppendProbeFailure(&probe, 0, {kHelperEnded, kHelperExitNoRomWindow});
+    EXPECT_STREQ(probe.text, "");
 }
 
 TEST(HelperCommand, FullPathInOneQuotePairOrNothing) {
@@ -168,6 +224,23 @@ TEST(HelperCommand, OneMoreQuotePairForCmdOnly) {
     EXPECT_EQ(buffer, "\"" + line + "\"");
     ASSERT_TRUE(InterpreterCommand("C:\\COMMAND.COM", line.c_str(), buffer, 53));
     EXPECT_EQ(buffer, line);
+}
+
+// Where cmd.exe would change the helper's path, it finds the helper by name in the search path.
+TEST(HelperCommand, SearchedByNameWhereCmdWouldChangeThePath) {
+    EXPECT_TRUE(InterpreterChangesPath("C:\\100%\\R.exe") &&
+                InterpreterChangesPath("C:\\a!\\R.exe"));
+    EXPECT_FALSE(InterpreterChangesPath("C:\\Program Files (x86)\\R&D\\Romprobe.exe"));
+    char line[28], search[19];
+    ASSERT_TRUE(SearchedHelperCommand("C:\\%OS%\\Romprobe.exe", "ROMPROBE xybiosxy", "C:\\Windows",
+                                      line, sizeof line, search, sizeof search));
+    EXPECT_EQ(std::string(line) + "|" + search, "Romprobe.exe xybiosxy|C:\\%OS%;C:\\Windows");
+    ASSERT_TRUE(SearchedHelperCommand("C:\\a;b!\\Romprobe.exe", "ROMPROBE xybioszz 0 0 1", "", line,
+                                      sizeof line, search, sizeof search));
+    EXPECT_EQ(std::string(line) + "|" + search, "Romprobe.exe xybioszz 0 0 1|\"C:\\a;b!\"");
+    EXPECT_FALSE(SearchedHelperCommand("C:\\%OS%\\Romprobe.exe", "ROMPROBE xybiosxy",
+                                       "C:\\Windows\\x", line, 28, search, 19) ||
+                 line[0] || search[0]);
 }
 
 } // namespace

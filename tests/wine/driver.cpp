@@ -94,6 +94,10 @@ std::string HelperWorkFolder() {
     return temp;
 }
 
+std::string ProcessWorkFolder(const Firmlook &app) {
+    return HelperWorkFolder() + "\\" + std::to_string(app.processId());
+}
+
 std::string ProgramFolder() {
     return FolderOf(ProgramPath());
 }

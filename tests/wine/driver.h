@@ -37,6 +37,10 @@ void InstallRomprobe(const std::string &folder); // copies ROMPROBE.exe into the
 // The per-user folder, made when missing, in which Firmlook runs its helper and finds the
 // result files.
 std::string HelperWorkFolder();
+// The folder of that one Firmlook process, which holds its result files while it runs
+// the helper.
+class Firmlook;
+std::string ProcessWorkFolder(const Firmlook &app);
 // The folder of the Firmlook.exe under test (FIRMLOOK_EXE names another than the one beside
 // the test program), and a copy of the real Romprobe.exe from there.
 std::string ProgramFolder();
@@ -79,6 +83,7 @@ class Firmlook {
     // Why the last start failed ("" after a good start).
     const std::string &StartError() const { return startError_; }
     HWND dialog() const { return dialog_; }
+    DWORD processId() const { return process_.dwProcessId; }
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
     std::string Report() const;
     std::string Text(int id) const;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "driver.h"
+#include "report_texts.h"
 
 namespace {
 
@@ -30,9 +31,7 @@ const char kDumpHeadEnglish[] = "\r\n Memory-Content (4kB Block from the First M
                                 "\r\n ==================================================="
                                 "\r\n\r\n ";
 // The stand-in lies beside the Firmlook.exe under test, which takes it for its own helper.
-const char kDumpErrorEnglish[] = "Unable to read out the [ROM-] Memory-Content! \r\n (This PC's "
-                                 "firmware does not show its ROM area to Windows, as on PCs "
-                                 "started through UEFI.) ";
+const std::string kDumpErrorEnglish = OwnDumpError(kHelperEnded, kHelperExitNoRomWindow);
 // The stand-in's record: system date, marker "-", video date in year-month-day order.
 const char kProbeRecord[] = "03/15/11 - 2010-12-24";
 
@@ -68,6 +67,7 @@ class RomProbe : public ::testing::Test {
         SetEnvironmentVariableA("ROMPROBE_SLEEP_MS", NULL);
         SetEnvironmentVariableA("ROMPROBE_EXIT_CODE", NULL);
         SetEnvironmentVariableA("ROMPROBE_DONE_LOG", NULL);
+        SetEnvironmentVariableA("ROMPROBE_LINGER_MS", NULL);
     }
     void TearDown() override {
         SetReportedWindowsVersion("");
@@ -77,6 +77,7 @@ class RomProbe : public ::testing::Test {
         SetEnvironmentVariableA("ROMPROBE_SLEEP_MS", NULL);
         SetEnvironmentVariableA("ROMPROBE_EXIT_CODE", NULL);
         SetEnvironmentVariableA("ROMPROBE_DONE_LOG", NULL);
+        SetEnvironmentVariableA("ROMPROBE_LINGER_MS", NULL);
         // Some fixtures are tens of megabytes.
         DeleteFileA(Fixture(kProbeVariable).c_str());
         DeleteFileA(Fixture(kDumpVariable).c_str());
@@ -99,8 +100,13 @@ class RomProbe : public ::testing::Test {
         return log.substr(start == std::string::npos ? 0 : start + 1,
                           log.size() - 1 - (start == std::string::npos ? 0 : start + 1));
     }
-    // A result file where Firmlook's helper works.
-    std::string File(const char *name) const { return HelperWorkFolder() + "\\" + name; }
+    // A result file where this Firmlook process's helper works; MakeFolder makes that folder.
+    static std::string File(const Firmlook &app, const char *name) {
+        return ProcessWorkFolder(app) + "\\" + name;
+    }
+    static void MakeFolder(const Firmlook &app) {
+        CreateDirectoryA(ProcessWorkFolder(app).c_str(), NULL);
+    }
     // Milliseconds that one click takes, the rebuild included.
     static DWORD TimedClick(const Firmlook &app, int id) {
         DWORD start = GetTickCount();
@@ -121,11 +127,11 @@ TEST_F(RomProbe, RomLinesReplaceTheNotesByEitherLaunchMethod) {
     app.Click(kRomDates); // started with CreateProcessA
     EXPECT_EQ(app.Report(), expected);
     EXPECT_EQ(Log(), "xybiosxy\n");
-    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSXY.$$$")));
     app.Click(kOldMethod); // through the command interpreter
     EXPECT_EQ(app.Report(), expected);
     EXPECT_EQ(Log(), "xybiosxy\nxybiosxy\n");
-    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSXY.$$$")));
 }
 
 TEST_F(RomProbe, ResultFileLengthDecidesTheLines) {
@@ -143,7 +149,7 @@ TEST_F(RomProbe, ResultFileLengthDecidesTheLines) {
     EXPECT_NE(report.find("\r\n\r\n ROM-System-BIOS-Date:     03/15/11    -->  "),
               std::string::npos);
     EXPECT_EQ(report.find("ROM-Video"), std::string::npos);
-    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSXY.$$$")));
 
     Result(kProbeVariable, record.substr(0, 17));
     app.Click(kRefresh);
@@ -154,7 +160,7 @@ TEST_F(RomProbe, ResultFileLengthDecidesTheLines) {
     app.Click(kRefresh);
     EXPECT_EQ(app.Report(),
               kHeadEnglish + RegistryValuesEnglish() + RomLinesEnglish() + kVersions + "\r\n\r\n");
-    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSXY.$$$")));
 }
 
 TEST_F(RomProbe, HostileResultFiles) {
@@ -164,42 +170,46 @@ TEST_F(RomProbe, HostileResultFiles) {
         kHeadEnglish + RegistryValuesEnglish() + kVersions + "\r\n\r\n";
     const std::string withRomLines =
         kHeadEnglish + RegistryValuesEnglish() + RomLinesEnglish() + kVersions + "\r\n\r\n";
+    // An old result that stays is named in one line.
+    const std::string stale = kHeadEnglish + RegistryValuesEnglish() +
+                              OwnProbeFailure(kHelperStaleResult, 0) + kVersions + "\r\n\r\n";
     // A directory of that name: nothing read, nothing removed.
-    ASSERT_TRUE(CreateDirectoryA(File("XYBIOSXY.$$$").c_str(), NULL));
+    MakeFolder(app);
+    ASSERT_TRUE(CreateDirectoryA(File(app, "XYBIOSXY.$$$").c_str(), NULL));
     app.Click(kRomDates);
-    EXPECT_EQ(app.Report(), withoutNotes);
-    EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
-    RemoveDirectoryA(File("XYBIOSXY.$$$").c_str());
+    EXPECT_EQ(app.Report(), stale);
+    EXPECT_TRUE(PathExists(File(app, "XYBIOSXY.$$$")));
+    RemoveDirectoryA(File(app, "XYBIOSXY.$$$").c_str());
 
     // A file that another process holds open without sharing: it cannot be deleted before
     // the run, so no lines, and it is left alone.
-    WriteBytes(File("XYBIOSXY.$$$"), kProbeRecord);
-    HANDLE locked =
-        CreateFileA(File("XYBIOSXY.$$$").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    WriteBytes(File(app, "XYBIOSXY.$$$"), kProbeRecord);
+    HANDLE locked = CreateFileA(File(app, "XYBIOSXY.$$$").c_str(), GENERIC_READ, 0, NULL,
+                                OPEN_EXISTING, 0, NULL);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     app.Click(kRefresh);
-    EXPECT_EQ(app.Report(), withoutNotes);
-    EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_EQ(app.Report(), stale);
+    EXPECT_TRUE(PathExists(File(app, "XYBIOSXY.$$$")));
     CloseHandle(locked);
 
     // Held open for reading only: it cannot be deleted before the run, so it is no result
     // and stays until the holder lets go; then it is deleted unread.
-    locked = CreateFileA(File("XYBIOSXY.$$$").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
+    locked = CreateFileA(File(app, "XYBIOSXY.$$$").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
                          OPEN_EXISTING, 0, NULL);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     app.Click(kRefresh);
-    EXPECT_EQ(app.Report(), withoutNotes);
-    EXPECT_TRUE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_EQ(app.Report(), stale);
+    EXPECT_TRUE(PathExists(File(app, "XYBIOSXY.$$$")));
     CloseHandle(locked);
     app.Click(kRefresh);
     EXPECT_EQ(app.Report(), withoutNotes);
-    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSXY.$$$")));
 
     // A huge file is read to its end; only its first bytes count.
     Result(kProbeVariable, kProbeRecord + std::string(20 * 1024 * 1024, '\xFF'));
     app.Click(kRefresh);
     EXPECT_EQ(app.Report(), withRomLines);
-    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSXY.$$$")));
 }
 
 TEST_F(RomProbe, WaitsForTheSubprogramWithoutLimit) {
@@ -226,7 +236,7 @@ TEST_F(RomProbe, WinExecFallbackBelowVersionFive) {
     EXPECT_GE(second, 340u);
     EXPECT_LT(second, first);
     EXPECT_NE(app.Report().find(RomLinesEnglish()), std::string::npos);
-    EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSXY.$$$")));
 }
 
 TEST_F(RomProbe, DumpCopiesTheResultFile) {
@@ -236,7 +246,7 @@ TEST_F(RomProbe, DumpCopiesTheResultFile) {
     app.Click(kHexDump);
     EXPECT_EQ(app.Report(), std::string(kDumpHeadEnglish) + "AB\r\n CD\r\n \r\n");
     EXPECT_EQ(Log(), "xybioszz 0 0 1\n");
-    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSZZ.$$$")));
     app.Click(kOldMethod);
     EXPECT_EQ(app.Report(), std::string(kDumpHeadEnglish) + "AB\r\n CD\r\n \r\n");
     EXPECT_EQ(LastCommand(), "xybioszz 0 0 1");
@@ -245,7 +255,7 @@ TEST_F(RomProbe, DumpCopiesTheResultFile) {
     Result(kDumpVariable, std::string(100 * 1024, 'x'));
     app.Click(kRefresh);
     EXPECT_EQ(app.Report(), kDumpHeadEnglish + std::string(31999, 'x') + "\r\n");
-    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSZZ.$$$")));
 }
 
 TEST_F(RomProbe, DumpNumberBoxesGiveTheCommandLine) {
@@ -267,47 +277,51 @@ TEST_F(RomProbe, DumpHostileResultFiles) {
     Firmlook app;
     ASSERT_TRUE(app.Start(folder_));
     const std::string error = std::string(kDumpHeadEnglish) + kDumpErrorEnglish + "\r\n";
-    ASSERT_TRUE(CreateDirectoryA(File("XYBIOSZZ.$$$").c_str(), NULL));
+    const std::string stale = kDumpHeadEnglish + OwnDumpError(kHelperStaleResult, 0) + "\r\n";
+    MakeFolder(app);
+    ASSERT_TRUE(CreateDirectoryA(File(app, "XYBIOSZZ.$$$").c_str(), NULL));
     app.Click(kHexDump);
-    EXPECT_EQ(app.Report(), error);
-    EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$")));
-    RemoveDirectoryA(File("XYBIOSZZ.$$$").c_str());
+    EXPECT_EQ(app.Report(), stale);
+    EXPECT_TRUE(PathExists(File(app, "XYBIOSZZ.$$$")));
+    RemoveDirectoryA(File(app, "XYBIOSZZ.$$$").c_str());
 
-    WriteBytes(File("XYBIOSZZ.$$$"), "AB\r\n");
-    HANDLE locked =
-        CreateFileA(File("XYBIOSZZ.$$$").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    WriteBytes(File(app, "XYBIOSZZ.$$$"), "AB\r\n");
+    HANDLE locked = CreateFileA(File(app, "XYBIOSZZ.$$$").c_str(), GENERIC_READ, 0, NULL,
+                                OPEN_EXISTING, 0, NULL);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     app.Click(kRefresh);
-    EXPECT_EQ(app.Report(), error);
+    EXPECT_EQ(app.Report(), stale);
     CloseHandle(locked);
-    EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$"))); // left alone when it could not be deleted
+    EXPECT_TRUE(PathExists(File(app, "XYBIOSZZ.$$$"))); // left alone when it could not be deleted
 
     // Held open for reading only: not deletable before the run, so no result, and it stays
     // until the holder lets go.
-    locked = CreateFileA(File("XYBIOSZZ.$$$").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
+    locked = CreateFileA(File(app, "XYBIOSZZ.$$$").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
                          OPEN_EXISTING, 0, NULL);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     app.Click(kRefresh);
-    EXPECT_EQ(app.Report(), error);
-    EXPECT_TRUE(PathExists(File("XYBIOSZZ.$$$")));
+    EXPECT_EQ(app.Report(), stale);
+    EXPECT_TRUE(PathExists(File(app, "XYBIOSZZ.$$$")));
     CloseHandle(locked);
     app.Click(kRefresh);
     EXPECT_EQ(app.Report(), error);
-    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSZZ.$$$")));
 }
 
-// A stand-in that writes nothing, or that exits at once with an error code, by either
-// launch method: no ROM lines, the dump's error text, nothing left behind.
+// A stand-in that finds no ROM window, or that exits at once with another code, by either
+// launch method: no ROM lines, or one that names the code, the dump's error text, nothing
+// left behind.
 TEST_F(RomProbe, SubprogramThatWritesNothingOrFails) {
-    const std::string withoutNotes =
-        kHeadEnglish + RegistryValuesEnglish() + kVersions + "\r\n\r\n";
-    const std::string error = std::string(kDumpHeadEnglish) + kDumpErrorEnglish + "\r\n";
     for (const char *exitCode : {"", "7"}) {
         if (*exitCode != '\0') { // would write both files, but exits first
             Result(kProbeVariable, kProbeRecord);
             Result(kDumpVariable, "AB\r\n");
             SetEnvironmentVariableA("ROMPROBE_EXIT_CODE", exitCode);
         }
+        const unsigned long code = *exitCode != '\0' ? 7 : kHelperExitNoRomWindow;
+        const std::string probe = kHeadEnglish + RegistryValuesEnglish() +
+                                  OwnProbeFailure(kHelperEnded, code) + kVersions + "\r\n\r\n";
+        const std::string error = kDumpHeadEnglish + OwnDumpError(kHelperEnded, code) + "\r\n";
         for (int oldMethod = 0; oldMethod < 2; ++oldMethod) {
             SCOPED_TRACE(std::string("exit code '") + exitCode + "', old method " +
                          std::to_string(oldMethod));
@@ -317,12 +331,11 @@ TEST_F(RomProbe, SubprogramThatWritesNothingOrFails) {
                 app.Click(kOldMethod);
             int before = Launches();
             app.Click(kRomDates);
-            EXPECT_EQ(app.Report(), withoutNotes);
+            EXPECT_EQ(app.Report(), probe);
             app.Click(kHexDump);
             EXPECT_EQ(app.Report(), error);
             EXPECT_EQ(Launches(), before + 2);
-            EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
-            EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+            EXPECT_FALSE(PathExists(ProcessWorkFolder(app)));
         }
     }
 }
@@ -361,7 +374,7 @@ TEST_F(RomProbe, DumpOfFiftyMegabytesOfRandomBytes) {
     const std::string report = app.Report();
     EXPECT_EQ(report.size(), expected.size());
     EXPECT_TRUE(report == expected);
-    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSZZ.$$$")));
 }
 
 TEST_F(RomProbe, SpinBurstRebuildsOnce) {
@@ -390,8 +403,94 @@ TEST_F(RomProbe, SystemModeReplacesTheDump) {
     app.Click(kRamInfo);
     app.Click(kHexDump);
     EXPECT_EQ(LastCommand(), "xybioszz 0 0 1"); // the dump still runs
-    EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
+    EXPECT_FALSE(PathExists(File(app, "XYBIOSZZ.$$$")));
     EXPECT_EQ(app.Report().find("Memory-Content"), std::string::npos);
+}
+
+// A Romprobe.exe that Windows cannot start (no program at all): the Windows error is named.
+TEST_F(RomProbe, HelperThatCannotStartIsNamed) {
+    WriteBytes(folder_ + "\\ROMPROBE.exe", "no program");
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kRomDates);
+    EXPECT_EQ(app.Report(), kHeadEnglish + RegistryValuesEnglish() +
+                                OwnProbeFailure(kHelperNotStarted, ERROR_BAD_EXE_FORMAT) +
+                                kVersions + "\r\n\r\n");
+    app.Click(kRomDates);
+    app.Click(kHexDump);
+    EXPECT_EQ(app.Report(),
+              kDumpHeadEnglish + OwnDumpError(kHelperNotStarted, ERROR_BAD_EXE_FORMAT) + "\r\n");
+}
+
+// Started by WinExec, which gives nothing to wait for, the helper is still at work when
+// Firmlook looks; its late result lands in this process's folder, where the next run
+// removes it first.
+TEST_F(RomProbe, HelperUnfinishedAfterWinExecIsNamed) {
+    SetReportedWindowsVersion("nt40");
+    Result(kDumpVariable, "AB\r\n");
+    SetEnvironmentVariableA("ROMPROBE_SLEEP_MS", "2500");
+    Firmlook app;
+    ASSERT_TRUE(app.Start(folder_));
+    app.Click(kHexDump);
+    EXPECT_EQ(app.Report(), kDumpHeadEnglish + OwnDumpError(kHelperUnfinished, 0) + "\r\n");
+    EXPECT_TRUE(WaitFor([&] { return PathExists(File(app, "XYBIOSZZ.$$$")); }, 5000));
+}
+
+// Two Firmlook windows dump different segments at the same moment: the first one's helper
+// holds its written result a while, and the second window runs meanwhile. Each shows its
+// own dump, and neither leaves its folder behind.
+TEST_F(RomProbe, TwoWindowsDumpAtOnce) {
+    Result(kDumpVariable, "first\r\n");
+    const std::string doneLog = folder_ + "\\done.log";
+    SetEnvironmentVariableA("ROMPROBE_DONE_LOG", doneLog.c_str());
+    SetEnvironmentVariableA("ROMPROBE_LINGER_MS", "1500");
+    Firmlook first;
+    ASSERT_TRUE(first.Start(folder_));
+    const std::string other = NewWorkFolder();
+    InstallRomprobe(other);
+    WriteBytes(other + "\\fixture", "second\r\n");
+    SetEnvironmentVariableA(kDumpVariable, (other + "\\fixture").c_str());
+    SetEnvironmentVariableA("ROMPROBE_DONE_LOG", NULL);
+    SetEnvironmentVariableA("ROMPROBE_LINGER_MS", NULL);
+    Firmlook second;
+    ASSERT_TRUE(second.Start(other));
+    SetWindowTextA(second.Item(kSegment), "6");
+
+    PostMessageA(first.Item(kHexDump), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return PathExists(doneLog); }, 5000)); // its result is written
+    second.Click(kHexDump);
+    EXPECT_EQ(second.Report(), std::string(kDumpHeadEnglish) + "second\r\n \r\n");
+    EXPECT_EQ(LastCommand(), "xybioszz 6 0 1");
+    EXPECT_TRUE(WaitFor(
+        [&] { return first.Report() == std::string(kDumpHeadEnglish) + "first\r\n \r\n"; }, 5000))
+        << first.Report();
+    EXPECT_NE(Log().find("xybioszz 0 0 1\n"), std::string::npos);
+    EXPECT_FALSE(PathExists(ProcessWorkFolder(first)));
+    EXPECT_FALSE(PathExists(ProcessWorkFolder(second)));
+}
+
+// Firmlook unpacked into a folder whose name cmd would change on its command line runs its
+// own helper by either method, the interpreter's with delayed expansion on.
+TEST_F(RomProbe, FoldersNamedWithPercentOrBang) {
+    Result(kProbeVariable, kProbeRecord);
+    char comspec[MAX_PATH] = "";
+    GetEnvironmentVariableA("COMSPEC", comspec, sizeof comspec);
+    InstallDouble("delayed\\cmd.exe", folder_);
+    SetEnvironmentVariableA("COMSPEC", (folder_ + "\\cmd.exe").c_str());
+    for (const char *name : {"100%", "%OS%", "new!", "!OS!"}) {
+        SCOPED_TRACE(name);
+        const std::string program = folder_ + "\\" + name;
+        ASSERT_TRUE(CreateDirectoryA(program.c_str(), NULL));
+        InstallRomprobe(program);
+        Firmlook app;
+        ASSERT_TRUE(app.StartCopy(folder_, program));
+        app.Click(kRomDates);
+        EXPECT_NE(app.Report().find(RomLinesEnglish()), std::string::npos) << app.Report();
+        app.Click(kOldMethod);
+        EXPECT_NE(app.Report().find(RomLinesEnglish()), std::string::npos) << app.Report();
+    }
+    SetEnvironmentVariableA("COMSPEC", *comspec != '\0' ? comspec : NULL);
+    EXPECT_EQ(Launches(), 8);
 }
 
 // The German pass.
@@ -414,11 +513,8 @@ TEST_F(GermanRom, RomLinesAndDumpTexts) {
     app.Click(kRomDates);
     app.Click(kHexDump);
     EXPECT_EQ(app.Report(), "\r\n Speicher-Inhalt (4kB Block vom ersten Megabyte): "
-                            "\r\n ================================================\r\n\r\n "
-                            "Der [ROM-] Speicher-Inhalt konnte nicht ausgelesen werden! \r\n "
-                            "(Die Firmware dieses PCs zeigt Windows ihren ROM-Bereich nicht, wie "
-                            "bei PCs, die \xFC"
-                            "ber UEFI starten.) \r\n");
+                            "\r\n ================================================\r\n\r\n " +
+                                OwnDumpError(kHelperEnded, kHelperExitNoRomWindow, 1) + "\r\n");
 }
 
 } // namespace

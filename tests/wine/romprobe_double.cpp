@@ -3,9 +3,11 @@
 // line it gets, and writes the result file that the test chose, in the current directory.
 // Environment (inherited from the test through Firmlook):
 //   ROMPROBE_LOG         file to which each command line is appended, one per line
-//   ROMPROBE_PROBE_FILE  file copied to XYBIOSXY.$$$ for "xybiosxy" (unset: write nothing)
+//   ROMPROBE_PROBE_FILE  file copied to XYBIOSXY.$$$ for "xybiosxy" (unset: write nothing
+//                        and exit with 3, as the real one does on a PC without a ROM window)
 //   ROMPROBE_DUMP_FILE   file copied to XYBIOSZZ.$$$ for "xybioszz S O T"
 //   ROMPROBE_SLEEP_MS    milliseconds to wait before writing
+//   ROMPROBE_LINGER_MS   milliseconds to wait after writing (and the done log), before exiting
 //   ROMPROBE_EXIT_CODE   exit at once with this code after recording, writing nothing
 //   ROMPROBE_DONE_LOG    file that receives the system time (100 ns units, decimal) at which
 //                        the stand-in finished writing, to time what Firmlook does afterwards
@@ -15,12 +17,21 @@
 #include <stdlib.h>
 #include <string.h>
 
-static void CopyFixture(const char *variable, const char *target) {
+// False when the variable names no file to copy.
+static bool CopyFixture(const char *variable, const char *target) {
     char source[MAX_PATH];
     DWORD n = GetEnvironmentVariableA(variable, source, sizeof source);
-    if (n == 0 || n >= sizeof source)
-        return;
+    if (n == 0 || n >= sizeof source || GetFileAttributesA(source) == INVALID_FILE_ATTRIBUTES)
+        return false;
     CopyFileA(source, target, FALSE);
+    return true;
+}
+
+static void SleepFor(const char *variable) {
+    char text[32];
+    DWORD n = GetEnvironmentVariableA(variable, text, sizeof text);
+    if (n > 0 && n < sizeof text)
+        Sleep(static_cast<DWORD>(atoi(text)));
 }
 
 static bool IsNumber(const char *text) {
@@ -48,16 +59,14 @@ int main(int argc, char **argv) {
     n = GetEnvironmentVariableA("ROMPROBE_EXIT_CODE", code, sizeof code);
     if (n > 0 && n < sizeof code)
         return atoi(code);
-    char sleep[32];
-    n = GetEnvironmentVariableA("ROMPROBE_SLEEP_MS", sleep, sizeof sleep);
-    if (n > 0 && n < sizeof sleep)
-        Sleep(static_cast<DWORD>(atoi(sleep)));
+    SleepFor("ROMPROBE_SLEEP_MS");
 
+    bool wrote = false;
     if (argc == 2 && strcmp(argv[1], "xybiosxy") == 0)
-        CopyFixture("ROMPROBE_PROBE_FILE", "XYBIOSXY.$$$");
+        wrote = CopyFixture("ROMPROBE_PROBE_FILE", "XYBIOSXY.$$$");
     else if (argc == 5 && strcmp(argv[1], "xybioszz") == 0 && IsNumber(argv[2]) &&
              IsNumber(argv[3]) && IsNumber(argv[4]))
-        CopyFixture("ROMPROBE_DUMP_FILE", "XYBIOSZZ.$$$");
+        wrote = CopyFixture("ROMPROBE_DUMP_FILE", "XYBIOSZZ.$$$");
 
     n = GetEnvironmentVariableA("ROMPROBE_DONE_LOG", log, sizeof log);
     if (n > 0 && n < sizeof log) {
@@ -71,5 +80,6 @@ int main(int argc, char **argv) {
             fclose(file);
         }
     }
-    return 0;
+    SleepFor("ROMPROBE_LINGER_MS");
+    return wrote ? 0 : 3;
 }

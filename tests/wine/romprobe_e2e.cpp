@@ -9,6 +9,7 @@
 #include <string>
 
 #include "driver.h"
+#include "report_texts.h"
 
 namespace {
 
@@ -19,9 +20,6 @@ const unsigned kWindowBase = 0xC0000, kWindowSize = 0x40000;
 const char kDumpHeadEnglish[] = "\r\n Memory-Content (4kB Block from the First Megabyte): "
                                 "\r\n ==================================================="
                                 "\r\n\r\n ";
-const char kDumpErrorEnglish[] = "Unable to read out the [ROM-] Memory-Content! \r\n (This PC's "
-                                 "firmware does not show its ROM area to Windows, as on PCs "
-                                 "started through UEFI.) ";
 
 // A ROM window with a video option ROM at C0000h and the system date at FFFF5h.
 std::string RomImage() {
@@ -147,19 +145,33 @@ TEST_F(RealRomprobe, DumpEqualsAnIndependentHexDump) {
     EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
 }
 
-// An image of another size is not taken: Romprobe.exe reads the firmware, which under Wine
-// shows no ROM window, and the dump says so. Beside it, the notes tell what it does.
-TEST_F(RealRomprobe, ImageOfAnotherSizeIsNoRom) {
+// An image of another size is not taken, and the report says so where the ROM dates or the
+// dump would stand. Without an image, under Wine, the firmware shows no ROM window: no ROM
+// dates, and the dump says so. Beside Romprobe.exe, the notes tell what it does.
+TEST_F(RealRomprobe, ImageOfAnotherSizeIsNamed) {
     UseImage(image_.substr(1));
     Firmlook app;
     ASSERT_TRUE(app.Start(folder_));
-    EXPECT_NE(app.Report().find(" (Works with 32Bit and 64Bit Versions of Windows!) \r\n"),
-              std::string::npos);
+    EXPECT_NE(app.Report().find(NotesText(0, true)), std::string::npos);
     app.Click(kRomDates);
-    EXPECT_EQ(app.Report().find("ROM-"), std::string::npos);
+    EXPECT_NE(app.Report().find(OwnProbeFailure(kHelperEnded, kHelperExitBadImage) +
+                                "\r\n\r\n System-BIOS-Version: "),
+              std::string::npos)
+        << app.Report();
     app.Click(kRomDates);
     app.Click(kHexDump);
-    EXPECT_EQ(app.Report(), std::string(kDumpHeadEnglish) + kDumpErrorEnglish + "\r\n");
+    EXPECT_EQ(app.Report(),
+              kDumpHeadEnglish + OwnDumpError(kHelperEnded, kHelperExitBadImage) + "\r\n");
+
+    SetEnvironmentVariableA("ROMPROBE_IMAGE", NULL);
+    Firmlook firmware;
+    ASSERT_TRUE(firmware.Start(folder_));
+    firmware.Click(kRomDates);
+    EXPECT_EQ(firmware.Report().find("ROM-"), std::string::npos);
+    firmware.Click(kRomDates);
+    firmware.Click(kHexDump);
+    EXPECT_EQ(firmware.Report(),
+              kDumpHeadEnglish + OwnDumpError(kHelperEnded, kHelperExitNoRomWindow) + "\r\n");
 }
 
 TEST_F(RealRomprobe, ExitCodeTellsWhetherAFileWasWritten) {
@@ -178,13 +190,16 @@ TEST_F(RealRomprobe, ExitCodeTellsWhetherAFileWasWritten) {
     EXPECT_EQ(Run(""), 0u);          // the summary, printed: no result file
     UseImage(image_ + "x");
     DeleteFileA(File("XYBIOSXY.$$$").c_str());
-    EXPECT_EQ(Run("xybiosxy"), 1u);
+    EXPECT_EQ(Run("xybiosxy"), static_cast<DWORD>(kHelperExitBadImage));
     EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    SetEnvironmentVariableA("ROMPROBE_IMAGE", (folder_ + "\\missing.img").c_str());
+    EXPECT_EQ(Run("xybioszz 0 0 1"), static_cast<DWORD>(kHelperExitBadImage));
     // Without an image, under Wine, the firmware tables hold no ROM window and no
-    // readable date: no file, no failure.
+    // readable date: no file.
     SetEnvironmentVariableA("ROMPROBE_IMAGE", NULL);
     DeleteFileA(File("XYBIOSZZ.$$$").c_str());
-    EXPECT_EQ(Run("xybioszz 0 0 1"), 1u);
+    EXPECT_EQ(Run("xybioszz 0 0 1"), static_cast<DWORD>(kHelperExitNoRomWindow));
+    EXPECT_EQ(Run("xybiosxy"), static_cast<DWORD>(kHelperExitNoRomWindow));
     EXPECT_FALSE(PathExists(File("XYBIOSZZ.$$$")));
 }
 
