@@ -1,13 +1,39 @@
 #include "firmlook_entry.h"
 
-#include "../common/helper_exit.h"
 #include "firmware_read.h"
+#include "helper_exit.h"
 #include "probe_text.h"
 #include "save_file.h"
+#include "secure_boot_keywords.h"
+#include "secure_boot_read.h"
 
 namespace {
 
 char g_dumpText[kDumpTextSize];
+
+struct Text {
+    char bytes[1024];
+    int length;
+};
+
+void TextSink(void *context, const char *bytes, int count) {
+    Text *text = static_cast<Text *>(context);
+    for (int i = 0; i < count && text->length < static_cast<int>(sizeof text->bytes); ++i)
+        text->bytes[text->length++] = bytes[i];
+}
+
+// Beside the date record, the Secure Boot lines' facts: written before the dates are looked
+// for, so that a PC without them still has its Secure Boot lines.
+void WriteSecureBootFile() {
+    SecureBootFacts facts;
+    ReadSecureBootOfThisPc(&facts);
+    static Text text;
+    Output out;
+    OutputStart(&out, TextSink, &text);
+    WriteSecureBootResult(&facts, &out);
+    OutputFlush(&out);
+    WriteResult("XYBIOSSB.$$$", text.bytes, text.length);
+}
 
 } // namespace
 
@@ -19,6 +45,7 @@ int RunForFirmlook(const Command &command, int argc, char **argv) {
         return kHelperExitBadImage;
 
     if (command.kind == kCommandProbeDates) {
+        WriteSecureBootFile();
         char systemDate[kRomDateSize], videoDate[kRomDateSize], record[kProbeRecordSize];
         if (!WindowSystemDate(g_window, windowSize, systemDate)) {
             int size = 0;

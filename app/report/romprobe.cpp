@@ -4,13 +4,14 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "../../common/helper_exit.h"
+#include "helper_exit.h"
 #include "../resources/resource.h"
 #include "../shell/shell.h"
 #include "format_text.h"
 #include "helper_command.h"
 #include "report.h"
 #include "rom_text.h"
+#include "secure_boot_text.h"
 
 namespace {
 
@@ -199,6 +200,10 @@ FILE *RunForResult(const char *commandLine, int oldMethod, const char *name, Res
         return NULL;
     }
     remove(result->path);
+    // The date probe leaves its Secure Boot file beside the record: no leftover may pass for it.
+    char companion[MAX_PATH + 16];
+    if (PathInFolder(result->folder, kSecureBootFile, companion, sizeof companion))
+        remove(companion);
     if (GetFileAttributesA(result->path) != INVALID_FILE_ATTRIBUTES) {
         result->run = Run(kHelperStaleResult, 0);
         return NULL;
@@ -224,24 +229,40 @@ void EndResult(FILE *file, const ResultRun *result) {
         Sleep(10);
 }
 
+// The Secure Boot lines from the file our own helper leaves in its folder beside the record.
+void AppendSecureBootResult(const ResultRun *result, ReportText *report) {
+    char path[MAX_PATH + 16];
+    if (result->folder[0] == '\0' ||
+        !PathInFolder(result->folder, kSecureBootFile, path, sizeof path))
+        return;
+    FILE *file = fopen(path, "rb");
+    if (file == NULL)
+        return;
+    char text[kSecureBootFileLimit];
+    int length = static_cast<int>(fread(text, 1, sizeof text, file));
+    fclose(file);
+    remove(path);
+    AppendSecureBootLines(text, length, g_languageFlag, report);
+}
+
 } // namespace
 
 void ProbeRom(int oldMethod, const CalendarDate &today, ReportText *report) {
     ResultRun result;
     FILE *file = RunForResult(kProbeCommand, oldMethod, kProbeFile, &result);
     if (file == NULL) {
-        EndResult(file, &result);
         if (OwnHelperBeside())
             AppendProbeFailure(report, g_languageFlag, result.run);
-        return;
+    } else {
+        RomRecord record;
+        RomRecordClear(&record);
+        int byte;
+        while ((byte = fgetc(file)) != EOF)
+            RomRecordStore(&record, byte);
+        AppendRomDateLines(&record, today, g_languageFlag, report);
     }
-    RomRecord record;
-    RomRecordClear(&record);
-    int byte;
-    while ((byte = fgetc(file)) != EOF)
-        RomRecordStore(&record, byte);
+    AppendSecureBootResult(&result, report);
     EndResult(file, &result);
-    AppendRomDateLines(&record, today, g_languageFlag, report);
 }
 
 void DumpRom(HWND dialog, int oldMethod, ReportText *report) {
