@@ -69,6 +69,8 @@ void AppendSecureBootLines(const char *text, int length, int language, ReportTex
     ReportAppend(report, kTypeTexts[l][t]);
     ReportAppend(report, ", ");
     ReportAppend(report, kStateTexts[l][s]);
+    if (t == 1) // a legacy BIOS has no certificates to hold
+        return;
     Label(report, language, " Zertifikate 2023:", " Certificates of 2023:");
     ReportAppend(report, kVerdictTexts[l][v]);
     if (v != 1)

@@ -13,7 +13,8 @@ extern const char kSecureBootFile[];
 // that is missing. Lines end in CR LF or LF.
 enum { kSecureBootFileLimit = 1024, kMissingShown = 6 };
 
-// Appends the two lines for the file's text; nothing when the text is not such a file.
+// Appends the two lines for the file's text (on a legacy BIOS only the first); nothing when
+// the text is not such a file.
 void AppendSecureBootLines(const char *text, int length, int language, ReportText *report);
 
 #endif

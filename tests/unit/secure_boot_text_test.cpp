@@ -20,10 +20,12 @@ TEST(SecureBootText, TwoLinesInTheColumnsOfTheRomDates) {
     EXPECT_EQ(Lines(missing, 0), "\r\n Firmware, Secure Boot:    UEFI, Secure Boot on"
                                  "\r\n Certificates of 2023:     not updated, missing: Microsoft "
                                  "Corporation KEK 2K CA 2023, Windows UEFI CA 2023");
-    EXPECT_EQ(Lines("BIOS\nunsupported\nunknown\n", 1),
-              "\r\n Firmware, Secure Boot:  Legacy-BIOS, kein Secure Boot"
+    EXPECT_EQ(Lines("UEFI\nunknown\nunknown\n", 1),
+              "\r\n Firmware, Secure Boot:  UEFI, Secure Boot unbekannt"
               "\r\n Zertifikate 2023:       unbekannt (braucht Administratorrechte oder ein "
               "TPM-Startprotokoll)");
+    EXPECT_EQ(Lines("BIOS\nunsupported\nunknown\n", 0),
+              "\r\n Firmware, Secure Boot:    Legacy BIOS, no Secure Boot");
     EXPECT_EQ(Lines("UEFI\r\noff\r\nupdated\r\n", 1).substr(48),
               "\r\n Zertifikate 2023:       aktuell");
     // Anything else is no such file: nothing is shown.

@@ -114,10 +114,14 @@ TEST_F(RealRomprobe, RomDatesOfTheImage) {
                   AgeText(2009, 8, 14, false) +
                   "\r\n ROM-Video-BIOS-Date:      2008-05-12  -->  May  12th 2008  [Monday]"
                   "      " +
-                  AgeText(2008, 5, 12, false) + "\r\n\r\n System-BIOS-Version: "),
+                  AgeText(2008, 5, 12, false) +
+                  // Wine has no firmware variables and says it started from a legacy BIOS.
+                  "\r\n Firmware, Secure Boot:    Legacy BIOS, no Secure Boot"
+                  "\r\n\r\n System-BIOS-Version: "),
               std::string::npos)
         << app.Report();
     EXPECT_FALSE(PathExists(File("XYBIOSXY.$$$")));
+    EXPECT_FALSE(PathExists(File("XYBIOSSB.$$$")));
 }
 
 TEST_F(RealRomprobe, DumpEqualsAnIndependentHexDump) {
