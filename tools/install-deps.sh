@@ -5,7 +5,8 @@ packages=(cmake make g++ python3 libgtest-dev googletest clang libclang-rt-14-de
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
           wine64 xvfb xauth x11-utils imagemagick
           cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation dmidecode
-          wine32:i386 libcups2:i386 qemu-system-x86 linux-image-amd64 busybox-static cpio iproute2)
+          wine32:i386 libcups2:i386 qemu-system-x86 linux-image-amd64 busybox-static cpio iproute2
+          ovmf swtpm swtpm-tools tpm2-tools efitools python3-yaml)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
