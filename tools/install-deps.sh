@@ -6,7 +6,7 @@ packages=(cmake make g++ python3 libgtest-dev googletest clang libclang-rt-14-de
           wine64 xvfb xauth x11-utils imagemagick
           cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation dmidecode
           wine32:i386 libcups2:i386 qemu-system-x86 linux-image-amd64 busybox-static cpio iproute2
-          ovmf swtpm swtpm-tools tpm2-tools efitools python3-yaml)
+          ovmf swtpm swtpm-tools tpm2-tools efitools python3-yaml shim-signed grub-efi-amd64-signed mtools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
