@@ -7,7 +7,11 @@
 # kernel's lines on EFI, Secure Boot and the TPM to OUT_DIR/dmesg.txt. Then JOB, if given,
 # runs in the guest with UEFI_EFIVARS and UEFI_BOOT_LOG naming the copies. The guest is
 # waited for as w32run does (its W32RUN_* settings apply).
-# usage: uefi-guest.sh [--vars FILE] VM_DIR OUT_DIR [JOB]
+# Without --shim QEMU hands the kernel to the firmware, which starts it unverified (its log has
+# no EV_EFI_VARIABLE_AUTHORITY). --shim boots Debian's signed shim, GRUB and kernel from a
+# disk, verified by the firmware and shim; their db must trust Microsoft Corporation UEFI CA
+# 2011, else the firmware stops at its boot menu until W32RUN_IDLE runs out.
+# usage: uefi-guest.sh [--vars FILE] [--shim] VM_DIR OUT_DIR [JOB]
 # Exit status: w32run's, that is the capture's or JOB's, 124 after a time-out.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
