@@ -81,9 +81,13 @@ $objdump -p "$probe" > "$work/probe-private" 2>&1
 check "Romprobe.exe is a PE32 file for i386" grep -q 'file format pei-i386' "$work/probe-header"
 check "Romprobe.exe uses the console subsystem" grep -q 'Subsystem[[:space:]]*00000003' "$work/probe-private"
 probeimports=$(sed -n 's/.*DLL Name: //p' "$work/probe-private" | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
-check "Romprobe.exe imports only kernel32 and msvcrt ($probeimports)" test "$probeimports" = "kernel32.dll msvcrt.dll "
-check "Romprobe.exe finds GetSystemFirmwareTable at run time, not by import" \
-  bash -c "! grep -q 'GetSystemFirmwareTable' <(sed -n '/Import Tables/,/Export Tables\|The Function Table/p' '$work/probe-private')"
+# advapi32 for the registry and the token's privileges; what Windows 7 lacks is looked up.
+check "Romprobe.exe imports only advapi32, kernel32 and msvcrt ($probeimports)" \
+  test "$probeimports" = "advapi32.dll kernel32.dll msvcrt.dll "
+for late in GetSystemFirmwareTable GetFirmwareType GetFirmwareEnvironmentVariable Tbsi_; do
+  check "Romprobe.exe finds $late at run time, not by import" \
+    bash -c "! grep -q '$late' <(sed -n '/Import Tables/,/Export Tables\|The Function Table/p' '$work/probe-private')"
+done
 
 # Romprobe's manifest: asInvoker, so that Windows never redirects its writes to the
 # VirtualStore (Wine has none, so only this check holds it), and Firmlook's supportedOS list.
