@@ -1,4 +1,4 @@
-// Where Firmlook finds its own DOS subprogram, the command line that starts that file by its
+// Where Firmlook finds its own helper Romprobe.exe, the command line that starts that file by its
 // full path, and the folder it works in. Pure code without <windows.h>.
 #ifndef FIRMLOOK_HELPER_COMMAND_H
 #define FIRMLOOK_HELPER_COMMAND_H

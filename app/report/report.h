@@ -16,7 +16,8 @@ bool OwnHelperBeside();
 // Starts the helper in the folder (empty: the current one) and returns when it has ended
 // (or after the fallback sleep), with what became of it.
 HelperRun RunDosProgram(const char *commandLine, int oldMethod, const char *folder);
-// Appends the system and video BIOS dates read from ROM by the DOS subprogram.
+// Appends the system and video BIOS dates read from ROM by the helper and, from our own
+// helper, the Secure Boot lines.
 void ProbeRom(int oldMethod, const CalendarDate &today, ReportText *report);
 // Restarts the report text with the ROM hex dump chosen by the number boxes.
 void DumpRom(HWND dialog, int oldMethod, ReportText *report);

@@ -1,4 +1,4 @@
-// What the DOS subprogram's result files turn into: the ROM date lines of the firmware
+// What the helper's result files turn into: the ROM date lines of the firmware
 // report and the hex dump section. Pure code without <windows.h>.
 #ifndef FIRMLOOK_ROM_TEXT_H
 #define FIRMLOOK_ROM_TEXT_H

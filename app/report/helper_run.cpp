@@ -1,4 +1,5 @@
-// The ROM date probe and the ROM hex dump through the helper Romprobe.exe, and its launcher.
+// Running the helper Romprobe.exe for a result file, in a folder of this process's own: the ROM
+// date probe, the ROM hex dump and the launcher.
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
