@@ -26,10 +26,10 @@ int DigitsValue(const unsigned char *bytes, int count) {
     return value;
 }
 
-char *PutHex(char *out, unsigned value, int digits) {
-    static const char kHexDigits[] = "0123456789ABCDEF";
+char *PutHex(char *out, unsigned value, int digits, bool lower) {
+    static const char kHexDigits[] = "0123456789ABCDEF0123456789abcdef";
     for (int i = digits - 1; i >= 0; --i)
-        *out++ = kHexDigits[(value >> (4 * i)) & 0xF];
+        *out++ = kHexDigits[((value >> (4 * i)) & 0xF) + (lower ? 16 : 0)];
     return out;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "text_helpers.h"
+
 unsigned long ReadLe16(const unsigned char *bytes) {
     return bytes[0] | static_cast<unsigned long>(bytes[1]) << 8;
 }
@@ -11,11 +13,8 @@ unsigned long ReadLe32(const unsigned char *bytes) {
 }
 
 void HexText(const unsigned char *bytes, int count, char *text) {
-    static const char kHex[] = "0123456789abcdef";
-    for (int i = 0; i < count; ++i) {
-        *text++ = kHex[bytes[i] >> 4];
-        *text++ = kHex[bytes[i] & 0x0F];
-    }
+    for (int i = 0; i < count; ++i)
+        text = PutHex(text, bytes[i], 2, true);
     *text = '\0';
 }
 

@@ -5,6 +5,7 @@
 #include "fact_tables.h"
 #include "json_parts.h"
 #include "secure_boot_json.h"
+#include "text_helpers.h"
 
 namespace {
 
@@ -101,14 +102,14 @@ void WriteSection(Json *json, const Section &section, FactSource source) {
 } // namespace
 
 void OutputJsonString(Output *out, const unsigned char *bytes, int length) {
-    static const char kHex[] = "0123456789abcdef";
     OutputChar(out, '"');
     for (int i = 0; i < length; ++i) {
         unsigned code = bytes[i];
         if (code >= 0x80 && code < 0xA0)
             code = kHighControls[code - 0x80];
         if (code < 0x20 || (code >= 0x7F && code < 0xA0)) {
-            char escape[6] = {'\\', 'u', '0', '0', kHex[code >> 4], kHex[code & 0x0F]};
+            char escape[6] = {'\\', 'u'};
+            PutHex(escape + 2, code, 4, true);
             OutputBytes(out, escape, 6);
         } else if (code == '"' || code == '\\') {
             OutputChar(out, '\\');
