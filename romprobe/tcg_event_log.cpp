@@ -10,8 +10,8 @@ namespace {
 
 const int kSha1EventHeader = 32; // PCR, type, SHA-1 digest, size
 
-// The first event's Spec ID data: the algorithms and their digest sizes.
-void ReadSpecId(EventLogWalk *walk, const LogEvent &event) {
+// The first event's header of the crypto-agile form: the algorithms and their digest sizes.
+void ReadAgileHeader(EventLogWalk *walk, const LogEvent &event) {
     if (event.type != kEvNoAction || event.length < 28 ||
         memcmp(event.data, "Spec ID Event03", 16) != 0)
         return;
@@ -91,7 +91,7 @@ bool NextLogEvent(EventLogWalk *walk, LogEvent *event) {
     event->length = static_cast<int>(ReadLe32(p));
     walk->next = event->data + event->length;
     if (first)
-        ReadSpecId(walk, *event);
+        ReadAgileHeader(walk, *event);
     return walk->error == kDataOk;
 }
 

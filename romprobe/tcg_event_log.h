@@ -1,5 +1,5 @@
 // A TCG PC Client event log, the firmware's record of what it measured at start: in the SHA-1
-// form, or in the crypto-agile form that its first event ("Spec ID Event03") declares with the
+// form, or in the crypto-agile form that its first event declares with the
 // sizes of its digests. Plain code.
 #ifndef ROMPROBE_TCG_EVENT_LOG_H
 #define ROMPROBE_TCG_EVENT_LOG_H
