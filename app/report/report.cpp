@@ -1,6 +1,7 @@
 // The report builder: reads the option check boxes, gathers the firmware values from the
 // registry and puts the finished report into the report window.
 #include <windows.h>
+#include <stddef.h>
 #include <string.h>
 
 #include "../resources/resource.h"
@@ -8,6 +9,7 @@
 #include "../sysinfo/sysinfo.h"
 #include "firmware_text.h"
 #include "report.h"
+#include "report_font.h"
 
 namespace {
 
@@ -89,7 +91,75 @@ int StockFontFor(int fontIndex) {
     }
 }
 
+// The report font made last, and for which index and DPI; NULL while a stock font or the
+// dialog's font is shown.
+HFONT g_reportFont;
+int g_reportFontMadeIndex = -1;
+int g_reportFontMadeDpi;
+
+int CellHeight(HGDIOBJ font) {
+    HDC screen = GetDC(NULL);
+    HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICA metrics;
+    int height = GetTextMetricsA(screen, &metrics) ? metrics.tmHeight : 0;
+    SelectObject(screen, old);
+    ReleaseDC(NULL, screen);
+    return height;
+}
+
+HFONT MakeReportFont(const ReportFontChoice &choice) {
+    LOGFONTA face;
+    memset(&face, 0, sizeof face);
+    NONCLIENTMETRICSA metrics;
+    // The record as Windows XP knows it, which later versions take as well.
+    metrics.cbSize = offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA);
+    if (choice.kind == kMessageFace &&
+        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+        face = metrics.lfMessageFont;
+        face.lfWidth = 0;
+    } else {
+        face.lfCharSet = ANSI_CHARSET;
+        face.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+        lstrcpynA(face.lfFaceName, kFixedPitchFaceName, sizeof face.lfFaceName);
+    }
+    face.lfHeight = choice.height; // positive: the cell height
+    return CreateFontIndirectA(&face);
+}
+
 } // namespace
+
+void ApplyReportFont(HWND dialog) {
+    HGDIOBJ stock = GetStockObject(StockFontFor(g_reportFontIndex));
+    int screenDpi = ScreenDpi();
+    int dpi = DialogDpi(dialog);
+    ReportFontChoice choice = ChooseReportFont(g_reportFontIndex, dpi, screenDpi,
+                                               screenDpi == 96 ? CellHeight(stock) : 0);
+    HGDIOBJ font = stock;
+    if (choice.kind == kDialogFont) {
+        font = DialogFont(dialog);
+    } else if (choice.kind != kStockReportFont) {
+        if (g_reportFont == NULL || g_reportFontMadeIndex != g_reportFontIndex ||
+            g_reportFontMadeDpi != dpi) {
+            HFONT made = MakeReportFont(choice);
+            SendDlgItemMessageA(dialog, IDC_REPORT, WM_SETFONT, reinterpret_cast<WPARAM>(made),
+                                FALSE);
+            ReleaseReportFont();
+            g_reportFont = made;
+            g_reportFontMadeIndex = g_reportFontIndex;
+            g_reportFontMadeDpi = dpi;
+        }
+        font = g_reportFont;
+    }
+    SendDlgItemMessageA(dialog, IDC_REPORT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (font != g_reportFont)
+        ReleaseReportFont();
+}
+
+void ReleaseReportFont() {
+    if (g_reportFont != NULL)
+        DeleteObject(g_reportFont);
+    g_reportFont = NULL;
+}
 
 void BuildReport(HWND dialog) {
     int systemMode = IsButtonChecked(dialog, IDC_RAMINFO);
@@ -108,7 +178,6 @@ void BuildReport(HWND dialog) {
         BuildSystemSection(&report, g_languageFlag);
     ReportAppend(&report, "\r\n");
 
-    HGDIOBJ font = GetStockObject(StockFontFor(g_reportFontIndex));
-    SendDlgItemMessageA(dialog, IDC_REPORT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    ApplyReportFont(dialog);
     SetDlgItemTextA(dialog, IDC_REPORT, report.text);
 }
