@@ -1,0 +1,68 @@
+// The dialog template reader, dialog units and the report font's choice at a DPI.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "../../app/report/report_font.h"
+#include "../../app/shell/dialog_template.h"
+#include "../../app/shell/layout.h"
+
+namespace {
+
+struct Bytes : std::vector<unsigned char> {
+    Bytes &Word(unsigned w) { return push_back(w & 0xFF), push_back(w >> 8), *this; }
+    Bytes &Text(const char *s) {
+        for (; *s; ++s)
+            Word(static_cast<unsigned char>(*s));
+        return Word(0);
+    }
+};
+
+// An extended template with the font, a control whose class is a name and one with an
+// ordinal class and creation data (the items start on 4-byte boundaries).
+Bytes SmallTemplate(unsigned style) {
+    Bytes b;
+    b.Word(1).Word(0xFFFF).Word(0).Word(0).Word(0).Word(0).Word(style).Word(0x80C8).Word(2);
+    b.Word(0).Word(0).Word(490).Word(340).Word(0).Word(0).Text(" Firmlook");
+    b.Word(8).Word(0).Word(0).Text("MS Shell Dlg").Word(0);
+    b.Word(0).Word(0).Word(0).Word(0).Word(0).Word(0).Word(7).Word(320).Word(50).Word(14);
+    b.Word(1).Word(0).Text("Button").Text("Beenden").Word(0);
+    b.Word(0).Word(0).Word(0).Word(0).Word(0).Word(0).Word(0xFFFF).Word(68).Word(476).Word(242);
+    b.Word(1000).Word(0).Word(0xFFFF).Word(0x81).Word(0).Word(2).Word(0xABCD);
+    return b;
+}
+
+} // namespace
+
+TEST(DialogTemplate, ReadsPlacesAndDialogUnitsRoundAsTheDialogManager) {
+    Bytes bytes = SmallTemplate(0x40);
+    DialogTemplate read;
+    ASSERT_TRUE(ReadDialogTemplate(bytes.data(), bytes.size(), &read));
+    EXPECT_TRUE(read.pointSize == 8 && read.itemCount == 2 && read.cx == 490 && read.cy == 340);
+    EXPECT_TRUE(read.items[1].x == -1 && read.items[1].y == 68 && read.items[1].cy == 242);
+    EXPECT_FALSE(ReadDialogTemplate(bytes.data(), bytes.size() - 1, &read)); // cut short
+    bytes = SmallTemplate(0);                                                // no font
+    EXPECT_FALSE(ReadDialogTemplate(bytes.data(), bytes.size(), &read));
+
+    const BaseUnits units = FontBaseUnits(312, 13); // (312 / 26 + 1) / 2
+    EXPECT_EQ(units.x, 6);
+    PixelRect about = ItemPixels(TemplateItem{433, 320, 50, 14}, units);
+    EXPECT_TRUE(about.left == 650 && about.top == 520 && about.width == 75 && about.height == 23);
+    EXPECT_TRUE(IsTemplateSize(read, units, 736, 552) && !IsTemplateSize(read, units, 737, 552));
+    EXPECT_TRUE(DialogFontHeight(8, 96) == -11 && DialogFontHeight(8, 120) == -13);
+    EXPECT_TRUE(ReportHeight(518, 111, 96) == 393 && ReportHeight(518, 111, 192) == 379);
+}
+
+TEST(ReportFont, StockAtNinetySixElseTheStockHeightScaled) {
+    for (int index = 0; index < 4; ++index)
+        EXPECT_EQ(ChooseReportFont(index, 96, 96, 12).kind, kStockReportFont);
+    ReportFontChoice choice = ChooseReportFont(1, 192, 192, 0);
+    EXPECT_TRUE(choice.kind == kFixedPitchFace && choice.height == 24);
+    choice = ChooseReportFont(3, 144, 96, 15); // measured on a 96-DPI screen, moved to 144
+    EXPECT_TRUE(choice.kind == kFixedPitchFace && choice.height == 23);
+    choice = ChooseReportFont(0, 240, 240, 0);
+    EXPECT_TRUE(choice.kind == kMessageFace && choice.height == 40);
+    EXPECT_EQ(ChooseReportFont(2, 288, 288, 0).kind, kDialogFont);
+    choice = ChooseReportFont(1, 96, 144, 0); // back to 96 on a 144-DPI screen
+    EXPECT_TRUE(choice.kind == kFixedPitchFace && choice.height == 12);
+}
