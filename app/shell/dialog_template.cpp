@@ -97,10 +97,13 @@ PixelRect ItemPixels(const TemplateItem &item, BaseUnits units) {
     return rect;
 }
 
-bool IsTemplateSize(const DialogTemplate &dialogTemplate, BaseUnits units, int width, int height) {
+PixelRect TemplateClient(const DialogTemplate &dialogTemplate, BaseUnits units) {
     TemplateItem whole = {0, 0, dialogTemplate.cx, dialogTemplate.cy};
-    PixelRect size = ItemPixels(whole, units);
-    int dx = width - size.width, dy = height - size.height;
+    return ItemPixels(whole, units);
+}
+
+bool IsTemplateSize(const PixelRect &templateClient, int width, int height) {
+    int dx = width - templateClient.width, dy = height - templateClient.height;
     return dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
 }
 

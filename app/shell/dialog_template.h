@@ -38,9 +38,10 @@ struct PixelRect {
 };
 PixelRect ItemPixels(const TemplateItem &item, BaseUnits units);
 
-// Whether a client area is the template's own at these base units, to a pixel: the size at
-// which the controls keep their template places, as at the start.
-bool IsTemplateSize(const DialogTemplate &dialogTemplate, BaseUnits units, int width, int height);
+// The template's client area at these base units, and whether a client area is that, to a
+// pixel: the size at which the controls keep their template places, as at the start.
+PixelRect TemplateClient(const DialogTemplate &dialogTemplate, BaseUnits units);
+bool IsTemplateSize(const PixelRect &templateClient, int width, int height);
 
 // lfHeight of a dialog font of this point size at the DPI (negative: the character height).
 int DialogFontHeight(int pointSize, int dpi);

@@ -52,8 +52,8 @@ BaseUnits BaseUnitsOf(HWND dialog, HFONT font) {
 
 // Every control at its template place in the font's dialog units, with the font, as the
 // dialog manager creates them; the up-down controls then sit down beside their buddies again.
-// True when the client area has the template's size, as at the start.
-bool PlaceControls(HWND dialog, HFONT font, const DialogTemplate &dialogTemplate) {
+// Gives the template's client area at the font.
+PixelRect PlaceControls(HWND dialog, HFONT font, const DialogTemplate &dialogTemplate) {
     BaseUnits units = BaseUnitsOf(dialog, font);
     int i = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != NULL && i < dialogTemplate.itemCount;
@@ -69,9 +69,7 @@ bool PlaceControls(HWND dialog, HFONT font, const DialogTemplate &dialogTemplate
         SendMessageA(spin, UDM_SETBUDDY, SendMessageA(spin, UDM_GETBUDDY, 0, 0), 0);
     }
     InvalidateRect(dialog, NULL, TRUE);
-    RECT client;
-    GetClientRect(dialog, &client);
-    return IsTemplateSize(dialogTemplate, units, client.right, client.bottom);
+    return TemplateClient(dialogTemplate, units);
 }
 
 } // namespace
@@ -97,7 +95,7 @@ HFONT DialogFont(HWND dialog) {
                : reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
 }
 
-bool ChangeDialogDpi(HWND dialog, int dpi) {
+bool ChangeDialogDpi(HWND dialog, int dpi, SIZE *templateSize) {
     static DialogTemplate dialogTemplate;
     if (dpi <= 0 || !ReadMainTemplate(&dialogTemplate))
         return false;
@@ -112,12 +110,16 @@ bool ChangeDialogDpi(HWND dialog, int dpi) {
             made = CreateFontIndirectA(&face);
         }
     }
-    bool templateSize = PlaceControls(dialog, made != NULL ? made : own, dialogTemplate);
+    PixelRect client = PlaceControls(dialog, made != NULL ? made : own, dialogTemplate);
     SetTooltipDpi(made != NULL ? made : own, dpi);
     if (g_madeDialogFont != NULL)
         DeleteObject(g_madeDialogFont);
     g_madeDialogFont = made;
-    return templateSize;
+    templateSize->cx = client.width;
+    templateSize->cy = client.height;
+    RECT now;
+    GetClientRect(dialog, &now);
+    return IsTemplateSize(client, now.right, now.bottom);
 }
 
 void ReleaseDialogFont() {

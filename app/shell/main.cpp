@@ -100,21 +100,23 @@ void OnLayoutTimer(HWND dialog) {
     }
 }
 
-// The dialog moved to a monitor of another scale: the window rectangle Windows suggests, with
-// the size limit scaled alike, then controls and fonts for the new DPI. At the template's size
-// the controls keep their template places, as at a start there; at any other they are laid out
-// for it.
+// The dialog moved to a monitor of another scale: the window rectangle Windows suggests, then
+// controls and fonts for the new DPI. At the template's size the controls keep their template
+// places, as at a start there; at any other they are laid out for it. The size limit is that
+// of a start there too.
 void OnDpiChanged(HWND dialog, int dpi, const RECT *suggested) {
-    int oldDpi = DialogDpi(dialog);
-    g_minimumTrack.width = MulDiv(g_minimumTrack.width, dpi, oldDpi);
-    g_minimumTrack.height = MulDiv(g_minimumTrack.height, dpi, oldDpi);
+    g_minimumTrack.width = g_minimumTrack.height = 0;
     SetWindowPos(dialog, NULL, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!ChangeDialogDpi(dialog, dpi)) {
-        RECT client;
-        GetClientRect(dialog, &client);
+    SIZE start = {0, 0};
+    bool templateSize = ChangeDialogDpi(dialog, dpi, &start);
+    RECT outer, client;
+    GetWindowRect(dialog, &outer);
+    GetClientRect(dialog, &client);
+    g_minimumTrack = MinimumTrackSize(start.cx + outer.right - outer.left - client.right,
+                                      start.cy + outer.bottom - outer.top - client.bottom);
+    if (!templateSize)
         LayOut(dialog, client.right, client.bottom);
-    }
     ApplyReportFont(dialog);
 }
 

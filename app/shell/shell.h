@@ -27,13 +27,14 @@ void SaveShowNoInfo(HWND dialog);
 
 // The dialog at its DPI: the screen's DPI, the DPI taken at the start and the one the dialog
 // is laid out for now (the start one until WM_DPICHANGED names another), the dialog's font at
-// that DPI, the move to another DPI (controls at their template places, fonts, tooltips;
-// true when the client area has the template's size) and the end of the fonts.
+// that DPI, the move to another DPI (controls at their template places, fonts, tooltips; gives
+// the template's client size there, and true when the client area has it) and the end of the
+// fonts.
 int ScreenDpi();
 void StartDialogDpi(HWND dialog);
 int DialogDpi(HWND dialog);
 HFONT DialogFont(HWND dialog);
-bool ChangeDialogDpi(HWND dialog, int dpi);
+bool ChangeDialogDpi(HWND dialog, int dpi, SIZE *templateSize);
 void ReleaseDialogFont();
 
 // Tooltips of the dialog's controls; their font and width follow the dialog's DPI.

@@ -48,7 +48,8 @@ TEST(DialogTemplate, ReadsPlacesAndDialogUnitsRoundAsTheDialogManager) {
     EXPECT_EQ(units.x, 6);
     PixelRect about = ItemPixels(TemplateItem{433, 320, 50, 14}, units);
     EXPECT_TRUE(about.left == 650 && about.top == 520 && about.width == 75 && about.height == 23);
-    EXPECT_TRUE(IsTemplateSize(read, units, 736, 552) && !IsTemplateSize(read, units, 737, 552));
+    const PixelRect client = TemplateClient(read, units);
+    EXPECT_TRUE(IsTemplateSize(client, 736, 552) && !IsTemplateSize(client, 737, 552));
     EXPECT_TRUE(DialogFontHeight(8, 96) == -11 && DialogFontHeight(8, 120) == -13);
     EXPECT_TRUE(ReportHeight(518, 111, 96) == 393 && ReportHeight(518, 111, 192) == 379);
 }
