@@ -91,21 +91,8 @@ int StockFontFor(int fontIndex) {
     }
 }
 
-// The report font made last, and for which index and DPI; NULL while a stock font or the
-// dialog's font is shown.
+// The report font made last; NULL while a stock font or the dialog's font is shown.
 HFONT g_reportFont;
-int g_reportFontMadeIndex = -1;
-int g_reportFontMadeDpi;
-
-int CellHeight(HGDIOBJ font) {
-    HDC screen = GetDC(NULL);
-    HGDIOBJ old = SelectObject(screen, font);
-    TEXTMETRICA metrics;
-    int height = GetTextMetricsA(screen, &metrics) ? metrics.tmHeight : 0;
-    SelectObject(screen, old);
-    ReleaseDC(NULL, screen);
-    return height;
-}
 
 HFONT MakeReportFont(const ReportFontChoice &choice) {
     LOGFONTA face;
@@ -131,28 +118,13 @@ HFONT MakeReportFont(const ReportFontChoice &choice) {
 void ApplyReportFont(HWND dialog) {
     HGDIOBJ stock = GetStockObject(StockFontFor(g_reportFontIndex));
     int screenDpi = ScreenDpi();
-    int dpi = DialogDpi(dialog);
-    ReportFontChoice choice = ChooseReportFont(g_reportFontIndex, dpi, screenDpi,
-                                               screenDpi == 96 ? CellHeight(stock) : 0);
-    HGDIOBJ font = stock;
-    if (choice.kind == kDialogFont) {
-        font = DialogFont(dialog);
-    } else if (choice.kind != kStockReportFont) {
-        if (g_reportFont == NULL || g_reportFontMadeIndex != g_reportFontIndex ||
-            g_reportFontMadeDpi != dpi) {
-            HFONT made = MakeReportFont(choice);
-            SendDlgItemMessageA(dialog, IDC_REPORT, WM_SETFONT, reinterpret_cast<WPARAM>(made),
-                                FALSE);
-            ReleaseReportFont();
-            g_reportFont = made;
-            g_reportFontMadeIndex = g_reportFontIndex;
-            g_reportFontMadeDpi = dpi;
-        }
-        font = g_reportFont;
-    }
+    ReportFontChoice choice = ChooseReportFont(g_reportFontIndex, DialogDpi(dialog), screenDpi,
+                                               screenDpi == 96 ? CharHeight(stock, NULL) : 0);
+    HFONT made = choice.height > 0 ? MakeReportFont(choice) : NULL;
+    HGDIOBJ font = made != NULL ? made : choice.kind == kDialogFont ? DialogFont(dialog) : stock;
     SendDlgItemMessageA(dialog, IDC_REPORT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (font != g_reportFont)
-        ReleaseReportFont();
+    ReleaseReportFont();
+    g_reportFont = made;
 }
 
 void ReleaseReportFont() {

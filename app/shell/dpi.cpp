@@ -38,23 +38,13 @@ bool ReadMainTemplate(DialogTemplate *dialogTemplate) {
                               SizeofResource(g_instance, resource), dialogTemplate);
 }
 
-BaseUnits BaseUnitsOf(HWND dialog, HFONT font) {
-    HDC dc = GetDC(dialog);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
-    SIZE letters = {0, 0};
-    GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
-    SelectObject(dc, old);
-    ReleaseDC(dialog, dc);
-    return FontBaseUnits(letters.cx, metrics.tmHeight);
-}
-
 // Every control at its template place in the font's dialog units, with the font, as the
 // dialog manager creates them; the up-down controls then sit down beside their buddies again.
 // Gives the template's client area at the font.
 PixelRect PlaceControls(HWND dialog, HFONT font, const DialogTemplate &dialogTemplate) {
-    BaseUnits units = BaseUnitsOf(dialog, font);
+    int letterWidth = 0;
+    int height = CharHeight(font, &letterWidth);
+    BaseUnits units = FontBaseUnits(letterWidth, height);
     int i = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != NULL && i < dialogTemplate.itemCount;
          child = GetWindow(child, GW_HWNDNEXT), ++i) {
@@ -68,11 +58,26 @@ PixelRect PlaceControls(HWND dialog, HFONT font, const DialogTemplate &dialogTem
         HWND spin = GetDlgItem(dialog, spins[k]);
         SendMessageA(spin, UDM_SETBUDDY, SendMessageA(spin, UDM_GETBUDDY, 0, 0), 0);
     }
-    InvalidateRect(dialog, NULL, TRUE);
     return TemplateClient(dialogTemplate, units);
 }
 
 } // namespace
+
+int CharHeight(HGDIOBJ font, int *letterWidth) {
+    HDC screen = GetDC(NULL);
+    HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(screen, &metrics);
+    SIZE letters = {0, 0};
+    if (letterWidth != NULL)
+        GetTextExtentPoint32A(screen, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
+                              &letters);
+    SelectObject(screen, old);
+    ReleaseDC(NULL, screen);
+    if (letterWidth != NULL)
+        *letterWidth = letters.cx;
+    return metrics.tmHeight;
+}
 
 int ScreenDpi() {
     HDC screen = GetDC(NULL);

@@ -31,6 +31,8 @@ void SaveShowNoInfo(HWND dialog);
 // the template's client size there, and true when the client area has it) and the end of the
 // fonts.
 int ScreenDpi();
+// A font's character height and, when asked, the width of the 52 letters A-Z a-z.
+int CharHeight(HGDIOBJ font, int *letterWidth);
 void StartDialogDpi(HWND dialog);
 int DialogDpi(HWND dialog);
 HFONT DialogFont(HWND dialog);

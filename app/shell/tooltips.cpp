@@ -34,8 +34,6 @@ int InstallTooltips() {
 }
 
 void SetTooltipDpi(HFONT font, int dpi) {
-    if (g_tooltipWindow == NULL)
-        return;
     SendMessageA(g_tooltipWindow, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageA(g_tooltipWindow, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kTooltipWidth, dpi));
 }
