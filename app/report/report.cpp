@@ -117,9 +117,11 @@ HFONT MakeReportFont(const ReportFontChoice &choice) {
 
 void ApplyReportFont(HWND dialog) {
     HGDIOBJ stock = GetStockObject(StockFontFor(g_reportFontIndex));
-    int screenDpi = ScreenDpi();
-    ReportFontChoice choice = ChooseReportFont(g_reportFontIndex, DialogDpi(dialog), screenDpi,
-                                               screenDpi == 96 ? CharHeight(stock, NULL) : 0);
+    int screenDpi = ScreenDpi(), dpi = DialogDpi(dialog);
+    // The stock font is measured only where it is made for 96 DPI and not shown itself.
+    ReportFontChoice choice =
+        ChooseReportFont(g_reportFontIndex, dpi, screenDpi,
+                         screenDpi == 96 && dpi != 96 ? CharHeight(stock, NULL) : 0);
     HFONT made = choice.height > 0 ? MakeReportFont(choice) : NULL;
     HGDIOBJ font = made != NULL ? made : choice.kind == kDialogFont ? DialogFont(dialog) : stock;
     SendDlgItemMessageA(dialog, IDC_REPORT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -128,8 +130,7 @@ void ApplyReportFont(HWND dialog) {
 }
 
 void ReleaseReportFont() {
-    if (g_reportFont != NULL)
-        DeleteObject(g_reportFont);
+    DeleteObject(g_reportFont); // nothing when NULL
     g_reportFont = NULL;
 }
 

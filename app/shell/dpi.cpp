@@ -79,11 +79,15 @@ int CharHeight(HGDIOBJ font, int *letterWidth) {
     return metrics.tmHeight;
 }
 
+// The screen's DPI stays what it was when Windows started the session.
 int ScreenDpi() {
-    HDC screen = GetDC(NULL);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(NULL, screen);
-    return dpi > 0 ? dpi : 96;
+    static int dpi;
+    if (dpi == 0) {
+        HDC screen = GetDC(NULL);
+        dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(NULL, screen);
+    }
+    return dpi;
 }
 
 void StartDialogDpi(HWND dialog) {
@@ -117,8 +121,7 @@ bool ChangeDialogDpi(HWND dialog, int dpi, SIZE *templateSize) {
     }
     PixelRect client = PlaceControls(dialog, made != NULL ? made : own, dialogTemplate);
     SetTooltipDpi(made != NULL ? made : own, dpi);
-    if (g_madeDialogFont != NULL)
-        DeleteObject(g_madeDialogFont);
+    DeleteObject(g_madeDialogFont); // nothing when NULL
     g_madeDialogFont = made;
     templateSize->cx = client.width;
     templateSize->cy = client.height;
@@ -128,7 +131,6 @@ bool ChangeDialogDpi(HWND dialog, int dpi, SIZE *templateSize) {
 }
 
 void ReleaseDialogFont() {
-    if (g_madeDialogFont != NULL)
-        DeleteObject(g_madeDialogFont);
+    DeleteObject(g_madeDialogFont);
     g_madeDialogFont = NULL;
 }
