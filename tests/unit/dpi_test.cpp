@@ -44,8 +44,7 @@ TEST(DialogTemplate, ReadsPlacesAndDialogUnitsRoundAsTheDialogManager) {
     bytes = SmallTemplate(0);                                                // no font
     EXPECT_FALSE(ReadDialogTemplate(bytes.data(), bytes.size(), &read));
 
-    const BaseUnits units = FontBaseUnits(312, 13); // (312 / 26 + 1) / 2
-    EXPECT_EQ(units.x, 6);
+    const BaseUnits units = FontBaseUnits(312, 13); // x: (312 / 26 + 1) / 2 = 6
     PixelRect about = ItemPixels(TemplateItem{433, 320, 50, 14}, units);
     EXPECT_TRUE(about.left == 650 && about.top == 520 && about.width == 75 && about.height == 23);
     const PixelRect client = TemplateClient(read, units);
@@ -55,15 +54,15 @@ TEST(DialogTemplate, ReadsPlacesAndDialogUnitsRoundAsTheDialogManager) {
 }
 
 TEST(ReportFont, StockAtNinetySixElseTheStockHeightScaled) {
-    for (int index = 0; index < 4; ++index)
-        EXPECT_EQ(ChooseReportFont(index, 96, 96, 12).kind, kStockReportFont);
-    ReportFontChoice choice = ChooseReportFont(1, 192, 192, 0);
-    EXPECT_TRUE(choice.kind == kFixedPitchFace && choice.height == 24);
-    choice = ChooseReportFont(3, 144, 96, 15); // measured on a 96-DPI screen, moved to 144
-    EXPECT_TRUE(choice.kind == kFixedPitchFace && choice.height == 23);
-    choice = ChooseReportFont(0, 240, 240, 0);
-    EXPECT_TRUE(choice.kind == kMessageFace && choice.height == 40);
-    EXPECT_EQ(ChooseReportFont(2, 288, 288, 0).kind, kDialogFont);
-    choice = ChooseReportFont(1, 96, 144, 0); // back to 96 on a 144-DPI screen
-    EXPECT_TRUE(choice.kind == kFixedPitchFace && choice.height == 12);
+    const struct {
+        int index, dpi, screenDpi, stockHeight;
+        ReportFontKind kind;
+        int height;
+    } cases[] = {{0, 96, 96, 16, kStockReportFont, 0},  {1, 192, 192, 0, kFixedPitchFace, 24},
+                 {3, 144, 96, 15, kFixedPitchFace, 23}, {0, 240, 240, 0, kMessageFace, 40},
+                 {2, 288, 288, 0, kDialogFont, 0},      {1, 96, 144, 0, kFixedPitchFace, 12}};
+    for (const auto &c : cases) {
+        ReportFontChoice choice = ChooseReportFont(c.index, c.dpi, c.screenDpi, c.stockHeight);
+        EXPECT_TRUE(choice.kind == c.kind && choice.height == c.height) << c.index << " " << c.dpi;
+    }
 }

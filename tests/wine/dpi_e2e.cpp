@@ -1,9 +1,10 @@
-// The report font and the layout at the screen's DPI and after WM_DPICHANGED. tests/wine/
-// dpi-passes.sh runs this at 96 DPI first, which leaves its figures in dpi-96.txt; the passes
-// at other DPIs compare with them.
+// The report font, the tooltips and the layout at the screen's DPI and after WM_DPICHANGED.
+// The ctest entry wine_dpi runs this at 96 DPI first, which leaves its figures in dpi-96.txt;
+// the passes at other DPIs compare with them.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <stdio.h>
 #include <string>
@@ -39,8 +40,8 @@ void ExpectFixedPitch(const Firmlook &app, bool dump) {
         EXPECT_EQ(each, x[0]) << (dump ? "dump" : "dates");
 }
 
-// The line heights by font index over a round of the Font button, the client area's size,
-// then the edges of each control in child order.
+// The line heights by font index over a round of the Font button, the tooltips' width, the
+// client area's size, then the edges of each control in child order.
 std::vector<long> Measure(const Firmlook &app, bool fixedPitch) {
     std::vector<long> figures(4);
     HWND edit = app.Item(kReport);
@@ -51,6 +52,11 @@ std::vector<long> Measure(const Firmlook &app, bool fixedPitch) {
             ExpectFixedPitch(app, false);
         app.Click(kFontButton);
     }
+    HWND tip = NULL; // the dialog's tooltip window
+    while ((tip = FindWindowExA(NULL, tip, TOOLTIPS_CLASSA, NULL)) &&
+           GetWindow(tip, GW_OWNER) != app.dialog()) {
+    }
+    figures.push_back(SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0));
     RECT r;
     GetClientRect(app.dialog(), &r);
     figures.insert(figures.end(), {r.right, r.bottom});
@@ -93,15 +99,15 @@ TEST(Dpi, ReportFontAndLayoutFollowTheDpi) {
     fclose(file);
     if (dpi == 96)
         return;
-    for (int i = 0; i < 4; ++i)
-        EXPECT_NEAR(now[i], base[i] * dpi / 96.0, 1.0) << "font " << i;
+    for (int i = 0; i < 5; ++i)
+        EXPECT_NEAR(now[i], base[i] * dpi / 96.0, 1.0) << "font " << i << " (4: the tooltips)";
 
     // Moved to a 96-DPI monitor, with the client area of a start there. The rectangle goes
     // into Firmlook's memory: Wine does not carry it across processes.
     RECT outer;
     GetWindowRect(app.dialog(), &outer);
-    RECT suggested = {outer.left, outer.top, outer.right + base[4] - now[4],
-                      outer.bottom + base[5] - now[5]};
+    RECT suggested = {outer.left, outer.top, outer.right + base[5] - now[5],
+                      outer.bottom + base[6] - now[6]};
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, ProcessOf(app.dialog()));
     void *there = VirtualAllocEx(process, NULL, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
     ASSERT_TRUE(WriteProcessMemory(process, there, &suggested, sizeof suggested, NULL));
@@ -109,6 +115,6 @@ TEST(Dpi, ReportFontAndLayoutFollowTheDpi) {
     CloseHandle(process);
     const std::vector<long> moved = Measure(app, false);
     for (size_t i = 0; i < base.size(); ++i)
-        EXPECT_NEAR(moved[i], base[i], 1) << "figure " << i << ": 4 line heights, the client area, "
-                                          << "then 4 edges of each control";
+        EXPECT_NEAR(moved[i], base[i], 1) << "figure " << i << ": 4 line heights, the tooltips, "
+                                          << "the client area, then 4 edges of each control";
 }
