@@ -18,11 +18,11 @@ struct Bytes : std::vector<unsigned char> {
     }
 };
 
-// An extended template with the font, a control whose class is a name and one with an
-// ordinal class and creation data (the items start on 4-byte boundaries).
-Bytes SmallTemplate(unsigned style) {
+// An extended template with the font and two controls: a class by name, and one by ordinal
+// with creation data (each item starts on a 4-byte boundary).
+Bytes SmallTemplate() {
     Bytes b;
-    b.Word(1).Word(0xFFFF).Word(0).Word(0).Word(0).Word(0).Word(style).Word(0x80C8).Word(2);
+    b.Word(1).Word(0xFFFF).Word(0).Word(0).Word(0).Word(0).Word(0x40).Word(0x80C8).Word(2);
     b.Word(0).Word(0).Word(490).Word(340).Word(0).Word(0).Text(" Firmlook");
     b.Word(8).Word(0).Word(0).Text("MS Shell Dlg").Word(0);
     b.Word(0).Word(0).Word(0).Word(0).Word(0).Word(0).Word(7).Word(320).Word(50).Word(14);
@@ -34,26 +34,22 @@ Bytes SmallTemplate(unsigned style) {
 
 } // namespace
 
-TEST(DialogTemplate, ReadsPlacesAndDialogUnitsRoundAsTheDialogManager) {
-    Bytes bytes = SmallTemplate(0x40);
+TEST(Dpi, TemplatePlacesDialogUnitsAndReportFont) {
+    Bytes bytes = SmallTemplate();
     DialogTemplate read;
     ASSERT_TRUE(ReadDialogTemplate(bytes.data(), bytes.size(), &read));
     EXPECT_TRUE(read.pointSize == 8 && read.itemCount == 2 && read.cx == 490 && read.cy == 340);
     EXPECT_TRUE(read.items[1].x == -1 && read.items[1].y == 68 && read.items[1].cy == 242);
     EXPECT_FALSE(ReadDialogTemplate(bytes.data(), bytes.size() - 1, &read)); // cut short
-    bytes = SmallTemplate(0);                                                // no font
-    EXPECT_FALSE(ReadDialogTemplate(bytes.data(), bytes.size(), &read));
 
     const BaseUnits units = FontBaseUnits(312, 13); // x: (312 / 26 + 1) / 2 = 6
     PixelRect about = ItemPixels(TemplateItem{433, 320, 50, 14}, units);
     EXPECT_TRUE(about.left == 650 && about.top == 520 && about.width == 75 && about.height == 23);
     const PixelRect client = TemplateClient(read, units);
     EXPECT_TRUE(IsTemplateSize(client, 736, 552) && !IsTemplateSize(client, 737, 552));
-    EXPECT_TRUE(DialogFontHeight(8, 96) == -11 && DialogFontHeight(8, 120) == -13);
     EXPECT_TRUE(ReportHeight(518, 111, 96) == 393 && ReportHeight(518, 111, 192) == 379);
-}
 
-TEST(ReportFont, StockAtNinetySixElseTheStockHeightScaled) {
+    // The report font: the stock font at 96 DPI on a 96-DPI screen, else its height scaled.
     const struct {
         int index, dpi, screenDpi, stockHeight;
         ReportFontKind kind;

@@ -16,13 +16,11 @@ namespace {
 
 const int kFontButton = 11, kHexDump = 20, kReport = 1000;
 
-int Position(HWND edit, size_t at, bool y) {
+// x or y of a character of the report window: at an index, or back from a line's start.
+int Position(HWND edit, size_t at, bool y, int line = -1) {
+    at = line < 0 ? at : SendMessageA(edit, EM_LINEINDEX, line, 0) - at;
     LRESULT point = SendMessageA(edit, EM_POSFROMCHAR, at, 0);
     return static_cast<short>(y ? HIWORD(point) : LOWORD(point));
-}
-
-size_t LineStart(HWND edit, int line) {
-    return SendMessageA(edit, EM_LINEINDEX, line, 0);
 }
 
 // With a fixed font the dates' values stand in one column and the dump's lines end alike.
@@ -35,7 +33,7 @@ void ExpectFixedPitch(const Firmlook &app, bool dump) {
         if (!dump)
             x.push_back(Position(edit, text.find(value), false));
     for (int line = 5; dump && line < 21; ++line) // last character before the CR LF
-        x.push_back(Position(edit, LineStart(edit, line) - 3, false));
+        x.push_back(Position(edit, 3, false, line));
     for (int each : x)
         EXPECT_EQ(each, x[0]) << (dump ? "dump" : "dates");
 }
@@ -46,8 +44,7 @@ std::vector<long> Measure(const Firmlook &app, bool fixedPitch) {
     std::vector<long> figures(4);
     HWND edit = app.Item(kReport);
     for (int press = 0, index = 1; press < 4; ++press, index = (index + 1) % 4) {
-        figures[index] =
-            Position(edit, LineStart(edit, 2), true) - Position(edit, LineStart(edit, 1), true);
+        figures[index] = Position(edit, 0, true, 2) - Position(edit, 0, true, 1);
         if (fixedPitch && index % 2 == 1)
             ExpectFixedPitch(app, false);
         app.Click(kFontButton);
