@@ -48,6 +48,7 @@ w32vm: build dist
 
 screenshot: build
 	bash tools/screenshot.sh docs/firmlook.png
+	bash tools/screenshot.sh docs/firmlook-200.png 192
 
 clean:
 	rm -rf build dist

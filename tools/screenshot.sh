@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the Firmlook dialog (the x86_64 build under Wine on a virtual
-# display) with a few typical firmware values seeded, for the README.
-# usage: screenshot.sh OUTPUT.png
+# display) with a few typical firmware values seeded, for the README, at 96 DPI or the DPI
+# given (192: a 4K laptop at 200 %; the screen grows with it).
+# usage: screenshot.sh OUTPUT.png [DPI]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "$1")
+dpi=${2:-96}
 export WINEPREFIX=$root/build/wineprefix-shot WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=en_US.UTF-8
 display=$(( 600 + $$ % 300 ))
-Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb :$display -screen 0 $((1024 * dpi / 96))x$((768 * dpi / 96))x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap '/usr/lib/wine/wineserver -k 2>/dev/null; kill $xvfb' EXIT
 for _ in $(seq 100); do [ -S /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
 export DISPLAY=:$display
 wine=/usr/lib/wine/wine64
 [ -f "$WINEPREFIX/system.reg" ] || $wine wineboot -i >/dev/null 2>&1
-/usr/lib/wine/wineserver -p || true  # already up after wineboot
+# The wineserver reads the DPI when it starts.
+$wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+/usr/lib/wine/wineserver -k 2>/dev/null || true; /usr/lib/wine/wineserver -w
+/usr/lib/wine/wineserver -p
 key='HKLM\HARDWARE\DESCRIPTION\System'
 $wine reg add "$key" /v SystemBiosDate /d 06/20/19 /f >/dev/null
 $wine reg add "$key" /v VideoBiosDate /d 11/03/17 /f >/dev/null

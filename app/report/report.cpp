@@ -1,6 +1,7 @@
 // The report builder: reads the option check boxes, gathers the firmware values from the
 // registry and puts the finished report into the report window.
 #include <windows.h>
+#include <stddef.h>
 #include <string.h>
 
 #include "../resources/resource.h"
@@ -8,6 +9,7 @@
 #include "../sysinfo/sysinfo.h"
 #include "firmware_text.h"
 #include "report.h"
+#include "report_font.h"
 
 namespace {
 
@@ -89,7 +91,48 @@ int StockFontFor(int fontIndex) {
     }
 }
 
+// The report font made last; NULL while a stock font or the dialog's font is shown.
+HFONT g_reportFont;
+
+HFONT MakeReportFont(const ReportFontChoice &choice) {
+    LOGFONTA face;
+    memset(&face, 0, sizeof face);
+    NONCLIENTMETRICSA metrics;
+    // The record as Windows XP knows it, which later versions take as well.
+    metrics.cbSize = offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA);
+    if (choice.kind == kMessageFace &&
+        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+        face = metrics.lfMessageFont;
+        face.lfWidth = 0;
+    } else {
+        face.lfCharSet = ANSI_CHARSET;
+        face.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+        lstrcpynA(face.lfFaceName, kFixedPitchFaceName, sizeof face.lfFaceName);
+    }
+    face.lfHeight = choice.height; // positive: the cell height
+    return CreateFontIndirectA(&face);
+}
+
 } // namespace
+
+void ApplyReportFont(HWND dialog) {
+    HGDIOBJ stock = GetStockObject(StockFontFor(g_reportFontIndex));
+    int screenDpi = ScreenDpi(), dpi = DialogDpi(dialog);
+    // The stock font is measured only where it is made for 96 DPI and not shown itself.
+    ReportFontChoice choice =
+        ChooseReportFont(g_reportFontIndex, dpi, screenDpi,
+                         screenDpi == 96 && dpi != 96 ? CharHeight(stock, NULL) : 0);
+    HFONT made = choice.height > 0 ? MakeReportFont(choice) : NULL;
+    HGDIOBJ font = made != NULL ? made : choice.kind == kDialogFont ? DialogFont(dialog) : stock;
+    SendDlgItemMessageA(dialog, IDC_REPORT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    ReleaseReportFont();
+    g_reportFont = made;
+}
+
+void ReleaseReportFont() {
+    DeleteObject(g_reportFont); // nothing when NULL
+    g_reportFont = NULL;
+}
 
 void BuildReport(HWND dialog) {
     int systemMode = IsButtonChecked(dialog, IDC_RAMINFO);
@@ -108,7 +151,6 @@ void BuildReport(HWND dialog) {
         BuildSystemSection(&report, g_languageFlag);
     ReportAppend(&report, "\r\n");
 
-    HGDIOBJ font = GetStockObject(StockFontFor(g_reportFontIndex));
-    SendDlgItemMessageA(dialog, IDC_REPORT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    ApplyReportFont(dialog);
     SetDlgItemTextA(dialog, IDC_REPORT, report.text);
 }

@@ -10,6 +10,10 @@
 
 // Rebuilds the report from the option check boxes and puts it into the report window.
 void BuildReport(HWND dialog);
+// Gives the report window the font of the font index at the dialog's DPI; the font made for
+// it last is deleted when replaced and by ReleaseReportFont at the end.
+void ApplyReportFont(HWND dialog);
+void ReleaseReportFont();
 
 // Whether our own Romprobe.exe lies beside Firmlook.exe.
 bool OwnHelperBeside();

@@ -16,16 +16,10 @@ int ButtonX(int clientWidth, int k, int buttonWidth) {
     return clientWidth - (k * buttonWidth) / 13;
 }
 
-namespace {
-
-// Pixels at 96 DPI at the given DPI, rounded as MulDiv rounds: to the nearest pixel, halves
-// away from zero.
 int ScaleToDpi(int pixels, int dpi) {
     long long scaled = static_cast<long long>(pixels) * dpi;
     return static_cast<int>((scaled < 0 ? scaled - 48 : scaled + 48) / 96);
 }
-
-} // namespace
 
 int CloseButtonX(int dpi) {
     return ScaleToDpi(kCloseButtonX, dpi);
@@ -33,6 +27,10 @@ int CloseButtonX(int dpi) {
 
 int ReportWidth(int clientWidth, int dpi) {
     return clientWidth - ScaleToDpi(kReportWidthMargin, dpi);
+}
+
+int ReportHeight(int rowY, int reportTop, int dpi) {
+    return rowY - reportTop - ScaleToDpi(kReportGap, dpi);
 }
 
 int CentredCoordinate(int referenceOrigin, int referenceExtent, int extent, int screenExtent) {

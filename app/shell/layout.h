@@ -23,13 +23,19 @@ enum { kRightButtonCount = 6 };
 // The right-aligned bottom buttons, in the order they are moved.
 extern const ButtonPlace kRightButtons[kRightButtonCount];
 
-// The pixel distances of the layout are those at 96 DPI. Button sizes follow the dialog's
-// font and so its DPI already; the report's height margin is counted in button heights.
-enum { kCloseButtonX = 12, kReportWidthMargin = 26, kReportHeightButtons = 7 };
+// Pixels at 96 DPI at the given DPI, rounded as MulDiv rounds: to the nearest pixel, halves
+// away from zero.
+int ScaleToDpi(int pixels, int dpi);
 
-// x of the Close button and width of the report window at the dialog's DPI.
+// The pixel distances of the layout are those at 96 DPI. Button sizes follow the dialog's
+// font and so its DPI already.
+enum { kCloseButtonX = 12, kReportWidthMargin = 26, kReportGap = 14 };
+
+// x of the Close button, width of the report window, and its height from its top down to the
+// gap above the bottom row, at the dialog's DPI.
 int CloseButtonX(int dpi);
 int ReportWidth(int clientWidth, int dpi);
+int ReportHeight(int rowY, int reportTop, int dpi);
 
 // One axis of centring: origin and extent of the reference window, extent of the window,
 // extent of the screen. Left or above the origin gives 0; past the far edge, the window

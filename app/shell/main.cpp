@@ -21,6 +21,10 @@ DWORD g_programStartSecond;
 
 namespace {
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 const UINT_PTR kLayoutTimer = 1;
 const UINT kLayoutDelayMs = 250;
 
@@ -62,23 +66,6 @@ void MoveControl(HWND dialog, int id, int x, int y) {
     SetWindowPos(GetDlgItem(dialog, id), NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
-typedef UINT(WINAPI *GetDpiForWindowFunction)(HWND);
-
-// The dialog's own DPI where user32 has GetDpiForWindow (Windows 10 from 1607 on), else the
-// screen's; 96 when neither answers.
-int DialogDpi(HWND dialog) {
-    GetDpiForWindowFunction getDpiForWindow =
-        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void *>(
-            GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-    int dpi = getDpiForWindow != NULL ? static_cast<int>(getDpiForWindow(dialog)) : 0;
-    if (dpi <= 0) {
-        HDC screen = GetDC(NULL);
-        dpi = GetDeviceCaps(screen, LOGPIXELSX);
-        ReleaseDC(NULL, screen);
-    }
-    return dpi > 0 ? dpi : 96;
-}
-
 void LayOut(HWND dialog, int width, int height) {
     ++g_resizeCount;
     KillTimer(dialog, kLayoutTimer);
@@ -93,8 +80,12 @@ void LayOut(HWND dialog, int width, int height) {
                     rowY);
     int dpi = DialogDpi(dialog);
     MoveControl(dialog, IDC_CLOSE, CloseButtonX(dpi), rowY);
-    SetWindowPos(GetDlgItem(dialog, IDC_REPORT), NULL, 0, 0, ReportWidth(width, dpi),
-                 height - kReportHeightButtons * buttonHeight, SWP_NOMOVE | SWP_NOZORDER);
+    HWND report = GetDlgItem(dialog, IDC_REPORT);
+    RECT place = {0, 0, 0, 0};
+    GetWindowRect(report, &place);
+    MapWindowPoints(NULL, dialog, reinterpret_cast<POINT *>(&place), 2);
+    SetWindowPos(report, NULL, 0, 0, ReportWidth(width, dpi), ReportHeight(rowY, place.top, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER);
     SetTimer(dialog, kLayoutTimer, kLayoutDelayMs, NULL);
 }
 
@@ -109,8 +100,29 @@ void OnLayoutTimer(HWND dialog) {
     }
 }
 
+// The dialog moved to a monitor of another scale: the window rectangle Windows suggests, then
+// controls and fonts for the new DPI. At the template's size the controls keep their template
+// places, as at a start there; at any other they are laid out for it. The size limit is that
+// of a start there too.
+void OnDpiChanged(HWND dialog, int dpi, const RECT *suggested) {
+    g_minimumTrack.width = g_minimumTrack.height = 0;
+    SetWindowPos(dialog, NULL, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SIZE start = {0, 0};
+    bool templateSize = ChangeDialogDpi(dialog, dpi, &start);
+    RECT outer, client;
+    GetWindowRect(dialog, &outer);
+    GetClientRect(dialog, &client);
+    g_minimumTrack = MinimumTrackSize(start.cx + outer.right - outer.left - client.right,
+                                      start.cy + outer.bottom - outer.top - client.bottom);
+    if (!templateSize)
+        LayOut(dialog, client.right, client.bottom);
+    ApplyReportFont(dialog);
+}
+
 void OnInitDialog(HWND dialog) {
     g_mainDialog = dialog;
+    StartDialogDpi(dialog);
     SetupDialog(dialog);
     RECT outer;
     GetWindowRect(dialog, &outer);
@@ -180,6 +192,9 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_INITDIALOG:
         OnInitDialog(dialog);
         return TRUE;
+    case WM_DPICHANGED:
+        OnDpiChanged(dialog, LOWORD(wParam), reinterpret_cast<const RECT *>(lParam));
+        return TRUE;
     case WM_SIZE:
         LayOut(dialog, LOWORD(lParam), HIWORD(lParam));
         return FALSE;
@@ -238,5 +253,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), NULL, MainDialogProc, 0);
     DeleteObject(g_greenBrush);
     DeleteObject(g_blueBrush);
+    ReleaseReportFont();
+    ReleaseDialogFont();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <string.h>
 
+#include "layout.h"
 #include "record_sizes.h"
 #include "shell.h"
 #include "tooltip_texts.h"
@@ -14,6 +15,9 @@ namespace {
 HWND g_tooltipWindow;
 HHOOK g_tooltipHook;
 
+// The widest tip at 96 DPI; the longest text is shorter, so a tip keeps to one line.
+const int kTooltipWidth = 600;
+
 } // namespace
 
 int InstallTooltips() {
@@ -22,10 +26,16 @@ int InstallTooltips() {
                         CW_USEDEFAULT, CW_USEDEFAULT, g_mainDialog, NULL, g_instance, NULL);
     if (g_tooltipWindow == NULL)
         return 0;
+    SetTooltipDpi(DialogFont(g_mainDialog), DialogDpi(g_mainDialog));
     if (!EnumChildWindows(g_mainDialog, AddChildTool, 0))
         return 0;
     g_tooltipHook = SetWindowsHookExA(WH_GETMESSAGE, TooltipRelayHook, NULL, GetCurrentThreadId());
     return g_tooltipHook != NULL ? 1 : 0;
+}
+
+void SetTooltipDpi(HFONT font, int dpi) {
+    SendMessageA(g_tooltipWindow, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(g_tooltipWindow, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kTooltipWidth, dpi));
 }
 
 BOOL CALLBACK AddChildTool(HWND child, LPARAM) {

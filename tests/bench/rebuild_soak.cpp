@@ -1,15 +1,18 @@
 // Clicks through many rebuilds of each report kind in a running Firmlook.exe under Wine and
 // prints the resident memory of its Wine process, read from /proc (through Wine's Z: drive),
-// before and after each kind. A figure printer, not a test; see rebuild-soak.sh.
+// and its GDI objects, before and after each kind. A figure printer, not a test; see
+// rebuild-soak.sh (at a DPI above 96 the font switch and the DPI changes make fonts).
 //   rebuild_soak.exe [REBUILDS [KIND]]   (1000 rebuilds unless given; KIND: only the report
 //                                        kinds whose name holds this text)
 #include <windows.h>
+#include <winternl.h>
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include <string>
+#include <vector>
 
 #include "../wine/driver.h"
 
@@ -84,15 +87,47 @@ int OpenDescriptors(long pid) {
     return count;
 }
 
+// GDI objects of the process. Wine's GetGuiResources answers 0, so there the live entries of
+// the process's GDI handle table are counted (its address at 0xF8 in the 64-bit PEB, 65,536
+// entries of 24 bytes, the type byte at 14 is 0 in a free one).
+long GdiObjects(HANDLE process) {
+    DWORD count = GetGuiResources(process, GR_GDIOBJECTS);
+    if (count != 0)
+        return count;
+    PROCESS_BASIC_INFORMATION basic;
+    ULONG size = 0;
+    void *table = NULL;
+    std::vector<unsigned char> entries(0x10000 * 24);
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, &size) ||
+        !ReadProcessMemory(process, reinterpret_cast<char *>(basic.PebBaseAddress) + 0xF8, &table,
+                           sizeof table, NULL) ||
+        table == NULL || !ReadProcessMemory(process, table, entries.data(), entries.size(), NULL))
+        return -1;
+    for (size_t i = 0; i < 0x10000; ++i)
+        count += entries[i * 24 + 14] != 0;
+    return count;
+}
+
 struct Sample {
     long rss, anon;
     int descriptors;
     long serverRss; // the wineserver keeps handles, windows and other objects
+    long gdi;
 };
 
-Sample Take(long pid, long server) {
+Sample Take(long pid, long server, HANDLE process) {
     return {StatusKb(pid, "VmRSS"), StatusKb(pid, "RssAnon"), OpenDescriptors(pid),
-            server != 0 ? StatusKb(server, "VmRSS") : -1};
+            server != 0 ? StatusKb(server, "VmRSS") : -1, GdiObjects(process)};
+}
+
+// WM_DPICHANGED to the dialog with its own rectangle, which goes into Firmlook's memory.
+void ChangeDpi(HWND dialog, HANDLE process, int dpi) {
+    RECT rect;
+    GetWindowRect(dialog, &rect);
+    void *there = VirtualAllocEx(process, NULL, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process, there, &rect, sizeof rect, NULL);
+    SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(there));
+    VirtualFreeEx(process, there, 0, MEM_RELEASE);
 }
 
 // A dump result like the real subprogram's: 4 kB as 256 lines of 16 bytes.
@@ -120,7 +155,7 @@ int Launches(const std::string &log) {
 struct Kind {
     const char *name;
     int options[2];     // check boxes held set during the run (0: none)
-    int control;        // what is pressed for each rebuild
+    int control;        // what is pressed for each rebuild (0: a change of DPI instead)
     const char *marker; // a text the last report must hold
 };
 
@@ -163,15 +198,18 @@ int main(int argc, char **argv) {
     char prefix[MAX_PATH] = "";
     GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
     const long server = FindUnixProcess("wineserver", std::string("WINEPREFIX=") + prefix);
-    Sample start = Take(pid, server);
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, ProcessOf(app.dialog()));
+    Sample start = Take(pid, server, process);
     printf("Firmlook.exe: Linux pid %ld, %d rebuilds per kind (after %d to warm up)\n", pid,
            rebuilds, kWarmUp);
-    printf("at start: VmRSS %ld kB, RssAnon %ld kB, %d descriptors; wineserver VmRSS %ld kB\n\n",
-           start.rss, start.anon, start.descriptors, start.serverRss);
-    printf("%-26s %8s %8s %6s %8s %8s %6s %5s %8s %6s %5s\n", "report kind", "VmRSS", "VmRSS",
-           "growth", "RssAnon", "RssAnon", "growth", "fds", "server", "growth", "secs");
-    printf("%-26s %8s %8s %6s %8s %8s %6s %5s %8s %6s %5s\n", "", "before", "after", "", "before",
-           "after", "", "b/a", "before", "", "");
+    printf("at start: VmRSS %ld kB, RssAnon %ld kB, %d descriptors; wineserver VmRSS %ld kB; "
+           "%ld GDI objects at %u DPI\n\n",
+           start.rss, start.anon, start.descriptors, start.serverRss, start.gdi,
+           GetDpiForWindow(app.dialog()));
+    printf("%-26s %8s %8s %6s %8s %8s %6s %5s %8s %6s %7s %5s\n", "report kind", "VmRSS", "VmRSS",
+           "growth", "RssAnon", "RssAnon", "growth", "fds", "server", "growth", "GDI", "secs");
+    printf("%-26s %8s %8s %6s %8s %8s %6s %5s %8s %6s %7s %5s\n", "", "before", "after", "",
+           "before", "after", "", "b/a", "before", "", "b/a", "");
 
     const Kind kinds[] = {
         {"firmware", {0}, kRefresh, "System-BIOS-Version"},
@@ -182,6 +220,8 @@ int main(int argc, char **argv) {
         {"font switch", {0}, kFont, "System-BIOS-Version"},
         {"notes box (19), saved", {0}, kNoNotes, "System-BIOS-Version"},
         {"ROM dates, old method (21)", {kRomDates, kOldMethod}, kRefresh, "ROM-System-BIOS-Date"},
+        {"DPI change, font 1 (fixed)", {0}, 0, "System-BIOS-Version"},
+        {"DPI change, font 2 (GUI)", {kFont}, 0, "System-BIOS-Version"},
     };
     int faults = 0;
     for (const Kind &kind : kinds) {
@@ -190,22 +230,29 @@ int main(int argc, char **argv) {
         for (int option : kind.options)
             if (option != 0)
                 app.Click(option);
+        const int startDpi = GetDpiForWindow(app.dialog());
+        auto step = [&](int i) {
+            if (kind.control != 0)
+                app.Click(kind.control);
+            else
+                ChangeDpi(app.dialog(), process, i % 2 ? startDpi : startDpi * 3 / 2);
+        };
         for (int i = 0; i < kWarmUp; ++i)
-            app.Click(kind.control);
+            step(i);
         const int launchesBefore = Launches(log);
-        Sample before = Take(pid, server);
+        Sample before = Take(pid, server, process);
         DWORD begin = GetTickCount();
         for (int i = 0; i < rebuilds; ++i)
-            app.Click(kind.control);
+            step(i);
         DWORD seconds = (GetTickCount() - begin + 500) / 1000;
-        Sample after = Take(pid, server);
+        Sample after = Take(pid, server, process);
         const std::string report = app.Report();
         const bool rom = kind.options[0] == kRomDates || kind.options[0] == kHexDump;
         const int launches = Launches(log) - launchesBefore;
-        printf("%-26s %8ld %8ld %+6ld %8ld %8ld %+6ld %2d/%-2d %8ld %+6ld %5lu\n", kind.name,
-               before.rss, after.rss, after.rss - before.rss, before.anon, after.anon,
+        printf("%-26s %8ld %8ld %+6ld %8ld %8ld %+6ld %2d/%-2d %8ld %+6ld %3ld/%-3ld %5lu\n",
+               kind.name, before.rss, after.rss, after.rss - before.rss, before.anon, after.anon,
                after.anon - before.anon, before.descriptors, after.descriptors, before.serverRss,
-               after.serverRss - before.serverRss, seconds);
+               after.serverRss - before.serverRss, before.gdi, after.gdi, seconds);
         if (report.find(kind.marker) == std::string::npos) {
             printf("  the last report lacks \"%s\"\n", kind.marker);
             ++faults;
@@ -218,9 +265,9 @@ int main(int argc, char **argv) {
             if (option != 0)
                 app.Click(option);
     }
-    Sample end = Take(pid, server);
-    printf("\nat end: VmRSS %ld kB, RssAnon %ld kB, %d descriptors; wineserver VmRSS %ld kB\n"
-           "(all figures in kB)\n",
-           end.rss, end.anon, end.descriptors, end.serverRss);
+    Sample end = Take(pid, server, process);
+    printf("\nat end: VmRSS %ld kB, RssAnon %ld kB, %d descriptors; wineserver VmRSS %ld kB; "
+           "%ld GDI objects\n(memory figures in kB)\n",
+           end.rss, end.anon, end.descriptors, end.serverRss, end.gdi);
     return faults == 0 ? 0 : 1;
 }

@@ -46,6 +46,7 @@ manifest=$(sed -n '/RT_MANIFEST/,/^END/p' "$work/resources.rc")
 for needle in "name=\"\"Tolvo.Firmlook\"\" version=\"\"$version\"\"" '<description>Firmlook</description>' \
               'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""' \
               'level=""asInvoker""' '>true</dpiAware>' \
+              'SMI/2016/WindowsSettings"">PerMonitorV2, PerMonitor</dpiAwareness>' \
               'supportedOS Id=""{e2011457-1546-43c5-a5fe-008deee3d3f0}""' \
               'supportedOS Id=""{35138b9a-5d96-4fbd-8e2d-a2440225f93a}""' \
               'supportedOS Id=""{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}""' \

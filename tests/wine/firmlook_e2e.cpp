@@ -346,7 +346,7 @@ TEST_F(Shell, ResizeLaysOutTheBottomRowAndReportWindow) {
     EXPECT_EQ(close.top, rowY);
     RECT report = app.ChildRect(kReport);
     EXPECT_EQ(report.right - report.left, client.right - MulDiv(26, dpi, 96));
-    EXPECT_EQ(report.bottom - report.top, client.bottom - 7 * h);
+    EXPECT_EQ(rowY - report.bottom, MulDiv(14, dpi, 96)); // the gap above the bottom row
     // Every control lies inside the client area.
     for (HWND c = GetWindow(app.dialog(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         RECT r = app.ChildRect(GetDlgCtrlID(c)), in;
