@@ -1,17 +1,5 @@
 #include "print_layout.h"
 
-int RoundedMulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0)
-        return -1;
-    long long product = static_cast<long long>(number) * numerator;
-    long long half = (denominator < 0 ? -denominator : denominator) / 2;
-    bool negative = (product < 0) != (denominator < 0);
-    long long magnitude = (product < 0 ? -product : product) + half;
-    long long quotient =
-        magnitude / (denominator < 0 ? -static_cast<long long>(denominator) : denominator);
-    return static_cast<int>(negative ? -quotient : quotient);
-}
-
 int PrintFontHeight(int pointSizeTenths, int pixelsPerInchY) {
     return -RoundedMulDiv(pointSizeTenths / 10, pixelsPerInchY, 72);
 }

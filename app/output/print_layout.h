@@ -3,9 +3,7 @@
 #ifndef FIRMLOOK_PRINT_LAYOUT_H
 #define FIRMLOOK_PRINT_LAYOUT_H
 
-// number * numerator / denominator rounded to the nearest integer (halves away from zero),
-// with a 64-bit intermediate; -1 for a zero denominator.
-int RoundedMulDiv(int number, int numerator, int denominator);
+#include "mul_div.h"
 
 // lfHeight of the print font: minus the whole points (tenths dropped) in device pixels.
 int PrintFontHeight(int pointSizeTenths, int pixelsPerInchY);

@@ -1,15 +1,10 @@
 #include "dialog_template.h"
 
+#include "mul_div.h"
+
 namespace {
 
 const unsigned kSetFont = 0x40; // DS_SETFONT, also part of DS_SHELLFONT
-
-// a * b / c (c > 0) rounded to the nearest, halves away from zero, as MulDiv rounds. Dialog
-// units, base units and DPIs keep the product far inside an int.
-int MulDivRounded(int a, int b, int c) {
-    int product = a * b;
-    return (product < 0 ? product - c / 2 : product + c / 2) / c;
-}
 
 struct Reader {
     const unsigned char *bytes;
@@ -92,8 +87,8 @@ BaseUnits FontBaseUnits(int letterWidth, int charHeight) {
 }
 
 PixelRect ItemPixels(const TemplateItem &item, BaseUnits units) {
-    PixelRect rect = {MulDivRounded(item.x, units.x, 4), MulDivRounded(item.y, units.y, 8),
-                      MulDivRounded(item.cx, units.x, 4), MulDivRounded(item.cy, units.y, 8)};
+    PixelRect rect = {RoundedMulDiv(item.x, units.x, 4), RoundedMulDiv(item.y, units.y, 8),
+                      RoundedMulDiv(item.cx, units.x, 4), RoundedMulDiv(item.cy, units.y, 8)};
     return rect;
 }
 
@@ -108,5 +103,5 @@ bool IsTemplateSize(const PixelRect &templateClient, int width, int height) {
 }
 
 int DialogFontHeight(int pointSize, int dpi) {
-    return -MulDivRounded(pointSize, dpi, 72);
+    return -RoundedMulDiv(pointSize, dpi, 72);
 }

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include "mul_div.h"
+
 const ButtonPlace kRightButtons[kRightButtonCount] = {{12, 15}, {16, 33}, {13, 51},
                                                       {11, 69}, {10, 87}, {14, 105}};
 
@@ -17,8 +19,7 @@ int ButtonX(int clientWidth, int k, int buttonWidth) {
 }
 
 int ScaleToDpi(int pixels, int dpi) {
-    long long scaled = static_cast<long long>(pixels) * dpi;
-    return static_cast<int>((scaled < 0 ? scaled - 48 : scaled + 48) / 96);
+    return RoundedMulDiv(pixels, dpi, 96);
 }
 
 int CloseButtonX(int dpi) {
