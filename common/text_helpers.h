@@ -14,8 +14,5 @@ int DigitsValue(const unsigned char *bytes, int count);
 
 // Writes the low digits hex digits of value, upper case unless lower; returns the end.
 char *PutHex(char *out, unsigned value, int digits, bool lower = false);
-// Writes the decimal digits of value and a NUL; returns where the NUL is. Takes no 64-bit
-// division, which would pull a runtime routine into the 32-bit programs.
-char *DecimalText(char *text, unsigned long long value);
 
 #endif

@@ -32,6 +32,40 @@ void OutputChar(Output *out, char c) {
     OutputBytes(out, &c, 1);
 }
 
+char *DecimalText(char *text, unsigned long long value) {
+    static const unsigned long long kPowers[20] = {1ull,
+                                                   10ull,
+                                                   100ull,
+                                                   1000ull,
+                                                   10000ull,
+                                                   100000ull,
+                                                   1000000ull,
+                                                   10000000ull,
+                                                   100000000ull,
+                                                   1000000000ull,
+                                                   10000000000ull,
+                                                   100000000000ull,
+                                                   1000000000000ull,
+                                                   10000000000000ull,
+                                                   100000000000000ull,
+                                                   1000000000000000ull,
+                                                   10000000000000000ull,
+                                                   100000000000000000ull,
+                                                   1000000000000000000ull,
+                                                   10000000000000000000ull};
+    int top = 0;
+    while (top < 19 && value >= kPowers[top + 1])
+        ++top;
+    for (int i = top; i >= 0; --i) {
+        char digit = '0';
+        for (; value >= kPowers[i]; value -= kPowers[i])
+            ++digit;
+        *text++ = digit;
+    }
+    *text = '\0';
+    return text;
+}
+
 void OutputNumber(Output *out, long long value) {
     unsigned long long magnitude = value < 0 ? 0 - static_cast<unsigned long long>(value)
                                              : static_cast<unsigned long long>(value);

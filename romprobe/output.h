@@ -20,6 +20,9 @@ void OutputChar(Output *out, char c);
 void OutputNumber(Output *out, long long value);
 // A size in KB as MB: the whole part, then the fraction's digits when there is one.
 void OutputMegabytes(Output *out, long long kilobytes);
+// Writes the decimal digits of value and a NUL; returns where the NUL is. Takes no 64-bit
+// division, which would pull a runtime routine into the 32-bit program.
+char *DecimalText(char *text, unsigned long long value);
 // Hands on what is still in the buffer.
 void OutputFlush(Output *out);
 

@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "output.h"
 #include "release_date.h"
 #include "text_helpers.h"
 
