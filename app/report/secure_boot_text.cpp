@@ -22,35 +22,33 @@ bool NextLine(const char *text, int length, int *at, char *line) {
     return true;
 }
 
-// The index of the word in words (NULL-ended), or -1.
-int WordIndex(const char *word, const char *const *words) {
-    for (int i = 0; words[i] != NULL; ++i)
-        if (strcmp(word, words[i]) == 0)
-            return i;
+// The words are fields joined by '|': the number of the field that line is, or -1.
+int FieldNumber(const char *line, const char *fields) {
+    size_t length = strlen(line);
+    for (int number = 0; *fields != '\0'; ++number) {
+        const char *end = strchr(fields, '|');
+        size_t fieldLength = end != NULL ? static_cast<size_t>(end - fields) : strlen(fields);
+        if (fieldLength == length && strncmp(line, fields, length) == 0)
+            return number;
+        fields += fieldLength + (end != NULL ? 1 : 0);
+    }
     return -1;
 }
 
-// A new line with its label padded to the column of the ROM dates' values.
-void Label(ReportText *report, int language, const char *german, const char *english) {
-    const char *label = language ? german : english;
+// Appends field number of the fields joined by '|'.
+void AppendField(ReportText *report, const char *fields, int number) {
+    for (; number > 0; --number)
+        fields = strchr(fields, '|') + 1;
+    const char *end = strchr(fields, '|');
+    ReportAppendN(report, fields, end != NULL ? static_cast<int>(end - fields) : kLineSize);
+}
+
+// A new line with its label, padded to the column of the ROM dates' values.
+void Label(ReportText *report, int language, const char *label) {
     ReportAppend(report, "\r\n");
     ReportAppend(report, label);
     ReportAppendBlanks(report, (language ? 25 : 27) - static_cast<int>(strlen(label)));
 }
-
-const char *const kTypes[] = {"UEFI", "BIOS", "unknown", NULL};
-const char *const kStates[] = {"on", "off", "unsupported", "unknown", NULL};
-const char *const kVerdicts[] = {"updated", "not updated", "unknown", NULL};
-
-const char *const kTypeTexts[2][3] = {{"UEFI", "Legacy BIOS", "unknown firmware"},
-                                      {"UEFI", "Legacy-BIOS", "Firmware unbekannt"}};
-const char *const kStateTexts[2][4] = {
-    {"Secure Boot on", "Secure Boot off", "no Secure Boot", "Secure Boot unknown"},
-    {"Secure Boot ein", "Secure Boot aus", "kein Secure Boot", "Secure Boot unbekannt"}};
-const char *const kVerdictTexts[2][3] = {
-    {"updated", "not updated, missing: ", "unknown (needs administrator rights or a TPM boot log)"},
-    {"aktuell", "nicht aktuell, es fehlen: ",
-     "unbekannt (braucht Administratorrechte oder ein TPM-Startprotokoll)"}};
 
 } // namespace
 
@@ -60,19 +58,29 @@ void AppendSecureBootLines(const char *text, int length, int language, ReportTex
     if (!NextLine(text, length, &at, type) || !NextLine(text, length, &at, state) ||
         !NextLine(text, length, &at, verdict))
         return;
-    int t = WordIndex(type, kTypes), s = WordIndex(state, kStates),
-        v = WordIndex(verdict, kVerdicts);
+    int t = FieldNumber(type, "UEFI|BIOS|unknown"),
+        s = FieldNumber(state, "on|off|unsupported|unknown"),
+        v = FieldNumber(verdict, "updated|not updated|unknown");
     if (t < 0 || s < 0 || v < 0)
         return;
-    const int l = language ? 1 : 0;
-    Label(report, language, " Firmware, Secure Boot:", " Firmware, Secure Boot:");
-    ReportAppend(report, kTypeTexts[l][t]);
+    Label(report, language, " Firmware, Secure Boot:");
+    AppendField(
+        report,
+        language ? "UEFI|Legacy-BIOS|Firmware unbekannt" : "UEFI|Legacy BIOS|unknown firmware", t);
     ReportAppend(report, ", ");
-    ReportAppend(report, kStateTexts[l][s]);
+    AppendField(report,
+                language ? "Secure Boot ein|Secure Boot aus|kein Secure Boot|Secure Boot unbekannt"
+                         : "Secure Boot on|Secure Boot off|no Secure Boot|Secure Boot unknown",
+                s);
     if (t == 1) // a legacy BIOS has no certificates to hold
         return;
-    Label(report, language, " Zertifikate 2023:", " Certificates of 2023:");
-    ReportAppend(report, kVerdictTexts[l][v]);
+    Label(report, language, language ? " Zertifikate 2023:" : " Certificates of 2023:");
+    AppendField(report,
+                language ? "aktuell|nicht aktuell, es fehlen: |unbekannt (braucht "
+                           "Administratorrechte oder ein TPM-Startprotokoll)"
+                         : "updated|not updated, missing: |unknown (needs administrator rights "
+                           "or a TPM boot log)",
+                v);
     if (v != 1)
         return;
     char name[kLineSize];
