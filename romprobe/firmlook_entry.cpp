@@ -4,7 +4,7 @@
 #include "helper_exit.h"
 #include "probe_text.h"
 #include "save_file.h"
-#include "secure_boot_keywords.h"
+#include "secure_boot_lines.h"
 #include "secure_boot_read.h"
 
 namespace {
@@ -22,7 +22,7 @@ void TextSink(void *context, const char *bytes, int count) {
         text->bytes[text->length++] = bytes[i];
 }
 
-// Beside the date record, the Secure Boot lines' facts: written before the dates are looked
+// Beside the date record, Firmlook's Secure Boot lines: written before the dates are looked
 // for, so that a PC without them still has its Secure Boot lines.
 void WriteSecureBootFile() {
     SecureBootFacts facts;
@@ -30,7 +30,7 @@ void WriteSecureBootFile() {
     static Text text;
     Output out;
     OutputStart(&out, TextSink, &text);
-    WriteSecureBootResult(&facts, &out);
+    WriteSecureBootLines(&facts, &out);
     OutputFlush(&out);
     WriteResult("XYBIOSSB.$$$", text.bytes, text.length);
 }

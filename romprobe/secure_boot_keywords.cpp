@@ -28,15 +28,3 @@ void WriteSecureBootKeywordValue(const SecureBootFacts *facts, int keyword, Outp
     OutputText(out, value);
     OutputText(out, "\r\n");
 }
-
-void WriteSecureBootResult(const SecureBootFacts *facts, Output *out) {
-    for (int keyword = 0; SecureBootKeywordName(keyword) != NULL; ++keyword)
-        WriteSecureBootKeywordValue(facts, keyword, out);
-    Ca2023Verdict verdict;
-    JudgeCa2023(facts, &verdict);
-    const char *missing;
-    for (int i = 0; (missing = Ca2023Missing(&verdict, i)) != NULL; ++i) {
-        OutputText(out, missing);
-        OutputText(out, "\r\n");
-    }
-}

@@ -13,8 +13,4 @@ const char *SecureBootKeywordName(int index);
 // else "unknown") and CR LF.
 void WriteSecureBootKeywordValue(const SecureBootFacts *facts, int keyword, Output *out);
 
-// The result file Firmlook reads for its Secure Boot lines: the three values, a line each,
-// then each missing certificate of 2023 by name, a line each.
-void WriteSecureBootResult(const SecureBootFacts *facts, Output *out);
-
 #endif

@@ -94,7 +94,8 @@ void AppendSingleValue(ReportText *report, SingleValue which, const RegistryValu
     else
         ReportAppend(report, language ? "- Wert nicht verfügbar " : "- Value is not available ");
     ReportAppend(report, row.spacer);
-    if (row.isDate && value->state == kValueRead && memchr(value->data, 0, kValueBufferSize) == value->data + 8)
+    if (row.isDate && value->state == kValueRead &&
+        memchr(value->data, 0, kValueBufferSize) == value->data + 8)
         AppendDateDecoration(value->data, kLayoutMonthDayYearShort, "-->  ", today, language,
                              report);
 }

@@ -12,7 +12,6 @@
 #include "helper_command.h"
 #include "report.h"
 #include "rom_text.h"
-#include "secure_boot_text.h"
 
 namespace {
 

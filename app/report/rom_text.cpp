@@ -8,6 +8,7 @@
 const char kProbeCommand[] = "ROMPROBE xybiosxy";
 const char kProbeFile[] = "XYBIOSXY.$$$";
 const char kDumpFile[] = "XYBIOSZZ.$$$";
+const char kSecureBootFile[] = "XYBIOSSB.$$$";
 
 namespace {
 
@@ -104,6 +105,21 @@ void AppendRomDateLines(const RomRecord *record, const CalendarDate &today, int 
         ReportAppend(report, text);
         AppendDateDecorationBytes(RecordBytes(record, 12), last - 11, layout, arrow, today,
                                   language, report);
+    }
+}
+
+void AppendSecureBootLines(const char *text, int length, int language, ReportText *report) {
+    int line = 0, start = 0;
+    for (int at = 0; at < length && line < 4; ++at) {
+        if (text[at] != '\n')
+            continue;
+        int end = at > start && text[at - 1] == '\r' ? at - 1 : at;
+        if (line / 2 == language && end > start) {
+            ReportAppend(report, "\r\n");
+            ReportAppendN(report, text + start, end - start);
+        }
+        ++line;
+        start = at + 1;
     }
 }
 

@@ -9,6 +9,7 @@
 extern const char kProbeCommand[];
 extern const char kProbeFile[];
 extern const char kDumpFile[];
+extern const char kSecureBootFile[];
 
 enum { kRomRecordSize = 50, kRomRecordUsed = 24 };
 
@@ -24,6 +25,13 @@ void RomRecordStore(RomRecord *record, int byte);
 // System line from 8 bytes on, video line from 17 bytes on, each with its decoration.
 void AppendRomDateLines(const RomRecord *record, const CalendarDate &today, int language,
                         ReportText *report);
+
+enum { kSecureBootFileLimit = 1024 };
+
+// Romprobe's Secure Boot file holds four lines, the English firmware and certificate lines,
+// then the German ones; appends the language's two, each after a line break, leaving out an
+// empty one.
+void AppendSecureBootLines(const char *text, int length, int language, ReportText *report);
 
 // "ROMPROBE xybioszz S O T" with segment and offset held to 7 and the step as typed.
 void FormatDumpCommand(char *buffer, int size, unsigned segment, unsigned offset, unsigned step);

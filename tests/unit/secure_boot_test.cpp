@@ -7,7 +7,9 @@
 
 #include "firmware_errors.h"
 #include "secure_boot_json.h"
+#include "report/rom_text.h"
 #include "secure_boot_keywords.h"
+#include "secure_boot_lines.h"
 #include "secure_boot_summary.h"
 #include "signature_list.h"
 #include "smbios_builder.h"
@@ -157,4 +159,35 @@ TEST(SecureBoot, BootLogOfTheSha1FormWithAuthorities) {
     EXPECT_TRUE(Has(Written(facts, 1), "  Zustand:           ein\r\n"
                                        "  Boot-Manager:      Windows UEFI CA 2023\r\n"
                                        "                     Microsoft Corporation UEFI CA 2011"));
+}
+
+// Firmlook's Secure Boot lines: Romprobe writes both languages, Firmlook shows its own two.
+std::string FirmlookLines(const SecureBootFacts &facts, int language) {
+    std::string file;
+    Output out;
+    OutputStart(&out, Append, &file);
+    WriteSecureBootLines(&facts, &out);
+    OutputFlush(&out);
+    static ReportText report;
+    ReportReset(&report);
+    AppendSecureBootLines(file.data(), static_cast<int>(file.size()), language, &report);
+    return report.text;
+}
+
+TEST(SecureBoot, FirmlooksLinesInTheColumnsOfTheRomDates) {
+    EXPECT_EQ(FirmlookLines(Pc(kKek2011, kPca2011 + kWindows2023, "-"), 0),
+              "\r\n Firmware, Secure Boot:    UEFI, Secure Boot on"
+              "\r\n Certificates of 2023:     not updated, missing: Microsoft Corporation KEK 2K "
+              "CA 2023");
+    SecureBootFacts unread = Pc("-", "-", "-", "-");
+    EXPECT_EQ(FirmlookLines(unread, 1),
+              "\r\n Firmware, Secure Boot:  UEFI, Secure Boot unbekannt"
+              "\r\n Zertifikate 2023:       unbekannt (braucht Administratorrechte oder ein "
+              "TPM-Startprotokoll)");
+    unread.firmwareType = kFirmwareBios;
+    EXPECT_EQ(FirmlookLines(unread, 0),
+              "\r\n Firmware, Secure Boot:    Legacy BIOS, no Secure Boot");
+    EXPECT_EQ(
+        FirmlookLines(Pc(kKek2011 + kKek2023, kPca2011 + kWindows2023, "-", std::string(1, 0)), 1),
+        "\r\n Firmware, Secure Boot:  UEFI, Secure Boot aus\r\n Zertifikate 2023:       aktuell");
 }
