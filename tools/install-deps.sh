@@ -6,7 +6,8 @@ packages=(cmake make g++ python3 libgtest-dev googletest clang libclang-rt-14-de
           wine64 xvfb xauth x11-utils imagemagick
           cups cups-client printer-driver-cups-pdf poppler-utils fonts-liberation dmidecode
           wine32:i386 libcups2:i386 qemu-system-x86 linux-image-amd64 busybox-static cpio iproute2
-          openssl efitools tpm2-tools)
+          openssl efitools tpm2-tools
+          ovmf swtpm swtpm-tools mtools shim-signed grub-efi-amd64-signed)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
