@@ -228,8 +228,7 @@ void WriteSecureBootSummary(const SecureBootFacts *facts, int language, bool aft
     JudgeCa2023(facts, &verdict);
     Verdict(&s, verdict);
     WindowsView(&s, facts, verdict);
-    if (type != kFirmwareBios)
-        Unread(&s, facts);
+    Unread(&s, facts);
     Label(&s, "Boot log", "Startprotokoll");
     Damage(&s, facts->logError);
 }

@@ -126,7 +126,9 @@ TEST(SecureBoot, VerdictKeywordsAndSummary) {
     EXPECT_TRUE(Has(Written(unread, 0), "  Not read:          SecureBoot, PK, KEK, dbx "
                                         "(needs administrator rights or a TPM boot log)"));
     unread.firmwareType = kFirmwareBios;
+    unread.unread = kUnreadLegacyBios;
     EXPECT_EQ(Written(unread, 10) + Written(unread, 11), "BIOS\r\nunsupported\r\n");
+    EXPECT_TRUE(Has(Written(unread, 1), "(ein herkömmliches BIOS hat kein Secure Boot)"));
 }
 
 TEST(SecureBoot, HostileInputGivesWhatCameBefore) {
