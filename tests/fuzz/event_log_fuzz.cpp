@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(ReadBootLogVariables(log, static_cast<int>(size), &facts) == walk.error);
     static Output out;
     OutputStart(&out, CheckNoNul, NULL);
-    WriteSecureBootJson(&facts, 1, &out);
+    Json json = {&out, 1, true};
+    WriteSecureBootJson(&facts, &json);
     WriteSecureBootSummary(&facts, static_cast<int>(size & 1), true, &out);
     OutputFlush(&out);
     free(log);

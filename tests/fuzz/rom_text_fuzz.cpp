@@ -74,6 +74,20 @@ void CheckDumpCommand(unsigned segment, unsigned offset, unsigned step, int buff
 
 } // namespace
 
+// Romprobe's Secure Boot file as Firmlook reads it (at most kSecureBootFileLimit bytes): at
+// most two lines, none past the buffer, each line break Firmlook's own.
+void CheckSecureBootLines(const uint8_t *file, size_t size, int language) {
+    static ReportText report;
+    ReportReset(&report);
+    int length = static_cast<int>(size < kSecureBootFileLimit ? size : kSecureBootFileLimit);
+    AppendSecureBootLines(reinterpret_cast<const char *>(file), length, language, &report);
+    FUZZ_CHECK(report.length <= length + 4 && report.text[report.length] == '\0');
+    int breaks = 0;
+    for (int i = 0; i < report.length; ++i)
+        breaks += report.text[i] == '\n';
+    FUZZ_CHECK(breaks <= 2);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzInput in = {data, size};
     int language = Take8(&in) & 1;
@@ -87,5 +101,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     CheckRomRecord(in.data, in.size, today, language, fill);
     CheckDumpCopy(in.data, in.size, language);
     CheckDumpCommand(segment, offset, step, bufferSize);
+    CheckSecureBootLines(in.data, in.size, language);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "fuzz_support.h"
 #include "secure_boot_json.h"
 #include "secure_boot_keywords.h"
+#include "secure_boot_lines.h"
 #include "secure_boot_summary.h"
 #include "signature_list.h"
 
@@ -32,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         facts.variables[v] = {store, static_cast<int>(size)};
     static Output out;
     OutputStart(&out, CheckNoNul, NULL);
-    WriteSecureBootJson(&facts, 1, &out);
+    Json json = {&out, 1, true};
+    WriteSecureBootJson(&facts, &json);
+    WriteSecureBootLines(&facts, &out);
     WriteSecureBootSummary(&facts, static_cast<int>(size & 1), true, &out);
     for (int k = 0; SecureBootKeywordName(k) != NULL; ++k)
         WriteSecureBootKeywordValue(&facts, k, &out);
