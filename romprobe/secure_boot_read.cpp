@@ -30,17 +30,49 @@ template <typename T> T As(FARPROC function) {
     return reinterpret_cast<T>(reinterpret_cast<void (*)()>(function));
 }
 
+// A library from the system folder, loaded only when this PC's Secure Boot is asked for:
+// advapi32 too, so that every other run starts as fast as a bare console program.
+HMODULE SystemLibrary(const char *name) {
+    char path[MAX_PATH + 16];
+    UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return NULL;
+    lstrcatA(path, "\\");
+    lstrcatA(path, name);
+    return LoadLibraryA(path);
+}
+
+typedef BOOL(WINAPI *OpenTokenFunction)(HANDLE, DWORD, PHANDLE);
+typedef BOOL(WINAPI *LookupPrivilegeFunction)(LPCSTR, LPCSTR, PLUID);
+typedef BOOL(WINAPI *AdjustPrivilegesFunction)(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD,
+                                               PTOKEN_PRIVILEGES, PDWORD);
+typedef LONG(WINAPI *OpenKeyFunction)(HKEY, LPCSTR, DWORD, REGSAM, PHKEY);
+typedef LONG(WINAPI *QueryValueFunction)(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
+typedef LONG(WINAPI *CloseKeyFunction)(HKEY);
+
+HMODULE g_advapi;
+
+FARPROC Advapi(const char *name) {
+    if (g_advapi == NULL)
+        g_advapi = SystemLibrary("advapi32.dll");
+    return g_advapi != NULL ? GetProcAddress(g_advapi, name) : NULL;
+}
+
 // Administrators' tokens hold the privilege that reading firmware variables needs, but
 // disabled.
 void EnableSystemEnvironmentPrivilege() {
+    OpenTokenFunction openToken = As<OpenTokenFunction>(Advapi("OpenProcessToken"));
+    LookupPrivilegeFunction lookup = As<LookupPrivilegeFunction>(Advapi("LookupPrivilegeValueA"));
+    AdjustPrivilegesFunction adjust = As<AdjustPrivilegesFunction>(Advapi("AdjustTokenPrivileges"));
     HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    if (openToken == NULL || lookup == NULL || adjust == NULL ||
+        !openToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
         return;
     TOKEN_PRIVILEGES privileges;
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (LookupPrivilegeValueA(NULL, "SeSystemEnvironmentPrivilege", &privileges.Privileges[0].Luid))
-        AdjustTokenPrivileges(token, FALSE, &privileges, 0, NULL, NULL);
+    if (lookup(NULL, "SeSystemEnvironmentPrivilege", &privileges.Privileges[0].Luid))
+        adjust(token, FALSE, &privileges, 0, NULL, NULL);
     CloseHandle(token);
 }
 
@@ -110,12 +142,7 @@ bool ReadVariables(SecureBootFacts *facts) {
 // The log of the last start through tbs.dll from the system folder: Tbsi_Get_TCG_Log_Ex
 // (Windows 10), else Tbsi_Get_TCG_Log with a context of its own.
 void ReadBootLog(SecureBootFacts *facts) {
-    char path[MAX_PATH + 16];
-    UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return;
-    lstrcatA(path, "\\tbs.dll");
-    HMODULE tbs = LoadLibraryA(path);
+    HMODULE tbs = SystemLibrary("tbs.dll");
     if (tbs == NULL)
         return;
     LogQueryEx queryEx = As<LogQueryEx>(GetProcAddress(tbs, "Tbsi_Get_TCG_Log_Ex"));
@@ -140,36 +167,39 @@ void ReadBootLog(SecureBootFacts *facts) {
         close(context);
 }
 
-// A DWORD value, or -1.
-long long RegistryNumber(const char *key, const char *value) {
+// A value under HKEY_LOCAL_MACHINE of the type wanted into data; false when it is not there.
+bool RegistryValue(const char *key, const char *value, DWORD wanted, void *data, DWORD size) {
+    OpenKeyFunction openKey = As<OpenKeyFunction>(Advapi("RegOpenKeyExA"));
+    QueryValueFunction queryValue = As<QueryValueFunction>(Advapi("RegQueryValueExA"));
+    CloseKeyFunction closeKey = As<CloseKeyFunction>(Advapi("RegCloseKey"));
     HKEY handle;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
-        return -1;
-    DWORD type = 0, data = 0, size = sizeof data;
-    LONG result =
-        RegQueryValueExA(handle, value, NULL, &type, reinterpret_cast<BYTE *>(&data), &size);
-    RegCloseKey(handle);
-    return result == ERROR_SUCCESS && type == REG_DWORD ? static_cast<long long>(data) : -1;
+    if (openKey == NULL || queryValue == NULL || closeKey == NULL ||
+        openKey(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
+        return false;
+    DWORD type = 0;
+    LONG result = queryValue(handle, value, NULL, &type, static_cast<BYTE *>(data), &size);
+    closeKey(handle);
+    return result == ERROR_SUCCESS && type == wanted;
 }
 
-const char kSecureBootKey[] = "SYSTEM\\CurrentControlSet\\Control\\SecureBoot";
+// A DWORD value, or -1.
+long long RegistryNumber(const char *key, const char *value) {
+    DWORD data = 0;
+    return RegistryValue(key, value, REG_DWORD, &data, sizeof data) ? static_cast<long long>(data)
+                                                                    : -1;
+}
 
 void ReadWindowsView(SecureBootFacts *facts) {
+    const char key[] = "SYSTEM\\CurrentControlSet\\Control\\SecureBoot";
+    const char servicing[] = "SYSTEM\\CurrentControlSet\\Control\\SecureBoot\\Servicing";
     facts->windowsEnabled = RegistryNumber("SYSTEM\\CurrentControlSet\\Control\\SecureBoot\\State",
                                            "UEFISecureBootEnabled");
-    facts->windowsUpdates = RegistryNumber(kSecureBootKey, "AvailableUpdates");
-    const char servicing[] = "SYSTEM\\CurrentControlSet\\Control\\SecureBoot\\Servicing";
+    facts->windowsUpdates = RegistryNumber(key, "AvailableUpdates");
     facts->windowsCapable = RegistryNumber(servicing, "WindowsUEFICA2023Capable");
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, servicing, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
-        return;
-    DWORD type = 0, size = sizeof facts->windowsStatus - 1;
-    if (RegQueryValueExA(handle, "UEFICA2023Status", NULL, &type,
-                         reinterpret_cast<BYTE *>(facts->windowsStatus), &size) != ERROR_SUCCESS ||
-        type != REG_SZ)
-        size = 0;
-    facts->windowsStatus[size] = '\0';
-    RegCloseKey(handle);
+    // One byte short of the buffer, so that the text always ends in its NUL.
+    if (!RegistryValue(servicing, "UEFICA2023Status", REG_SZ, facts->windowsStatus,
+                       sizeof facts->windowsStatus - 1))
+        facts->windowsStatus[0] = '\0';
 }
 
 } // namespace
